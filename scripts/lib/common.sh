@@ -1,0 +1,84 @@
+# Shared by the project's scripts: paths, Debian packages, the Wine prefix and the virtual display.
+# shellcheck shell=bash
+
+DQ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+DQ_BUILD_DIR=${DQ_BUILD_DIR:-$DQ_ROOT/build/windows}
+export WINEPREFIX=$DQ_BUILD_DIR/wineprefix
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+DQ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xdotool x11-utils
+             imagemagick googletest fonts-nanum e2fsprogs procps python3-pil)
+
+say() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+ensure_packages() {
+  local missing=() p
+  for p in "${DQ_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  say "installing Debian packages: ${missing[*]}"
+  as_root apt-get update -q >/dev/null
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Configures and builds with the windows presets; another build folder (DQ_BUILD_DIR) keeps the preset's settings.
+build_project() {
+  if [ "$DQ_BUILD_DIR" = "$DQ_ROOT/build/windows" ]; then
+    cmake --preset windows -S "$DQ_ROOT" >/dev/null
+    cmake --build --preset windows
+  else
+    (cd "$DQ_ROOT" && cmake --preset windows -B "$DQ_BUILD_DIR" >/dev/null)
+    cmake --build "$DQ_BUILD_DIR" -j 2
+  fi
+}
+
+# Starts Xvfb on a free display unless a working one is already set.
+DQ_XVFB_PID=
+ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  say "starting Xvfb on :$n"
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  DQ_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  say "Xvfb did not start"; return 1
+}
+
+# Creates the project's Wine prefix on first use and keeps one wineserver alive for the run.
+start_wine() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    say "creating the Wine prefix $WINEPREFIX (once, 10-30 s)"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+  fi
+  wineserver -p </dev/null >/dev/null 2>&1
+  # Wine's services start with the first process; start them here so that no test's output pipe is inherited.
+  wineboot </dev/null >/dev/null 2>&1
+}
+
+stop_all() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  if [ -n "$DQ_XVFB_PID" ]; then kill "$DQ_XVFB_PID" 2>/dev/null || true; fi
+}
+
+# map_drive LETTER DIR TYPE: makes DIR drive LETTER of the prefix; TYPE is floppy, cdrom, hd or none (unmapped).
+map_drive() {
+  local letter=${1,,} dir=$2 type=$3
+  letter=${letter%:}
+  rm -f "$WINEPREFIX/dosdevices/$letter:"
+  if [ "$type" = none ]; then
+    wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
+    return 0
+  fi
+  ln -s "$dir" "$WINEPREFIX/dosdevices/$letter:"
+  wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /t REG_SZ /d "$type" /f >/dev/null 2>&1
+}
