@@ -53,6 +53,8 @@ ensure_display() {
 }
 
 # Creates the project's Wine prefix on first use and keeps one wineserver alive for the run.
+# WINDOWS_MANAGED=N (the default, for tests on Xvfb) makes Wine place its windows itself: without a window
+# manager, hiding a managed window waits two seconds for a state change that never comes.
 start_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     say "creating the Wine prefix $WINEPREFIX (once, 10-30 s)"
@@ -61,6 +63,8 @@ start_wine() {
     wineserver -w
   fi
   wineserver -p </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "${WINDOWS_MANAGED:-N}" /f \
+    </dev/null >/dev/null 2>&1
   # Wine's services start with the first process; start them here so that no test's output pipe is inherited.
   wineboot </dev/null >/dev/null 2>&1
 }

@@ -1,0 +1,38 @@
+#include "framework/button.h"
+
+namespace fw {
+
+bool CButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_LBUTTONDBLCLK) {
+    result = WindowProc(WM_LBUTTONDOWN, wParam, lParam);
+    return true;
+  }
+  return CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
+bool CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT disabled) {
+  normal_ = LoadDeviceBitmap(normal);
+  selected_ = selected ? LoadDeviceBitmap(selected) : UniqueBitmap();
+  focused_ = focused ? LoadDeviceBitmap(focused) : UniqueBitmap();
+  disabled_ = disabled ? LoadDeviceBitmap(disabled) : UniqueBitmap();
+  return static_cast<bool>(normal_);
+}
+
+void CBitmapButton::SizeToContent() const {
+  const SIZE size = BitmapSize(normal_.get());
+  if (size.cx > 0) SetWindowPos(nullptr, -1, -1, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CBitmapButton::DrawItem(DRAWITEMSTRUCT* item) {
+  HBITMAP image = normal_.get();
+  if ((item->itemState & ODS_SELECTED) && selected_)
+    image = selected_.get();
+  else if ((item->itemState & ODS_FOCUS) && focused_)
+    image = focused_.get();
+  else if ((item->itemState & ODS_DISABLED) && disabled_)
+    image = disabled_.get();
+  const RECT& rect = item->rcItem;
+  DrawBitmap(item->hDC, image, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+}  // namespace fw

@@ -1,0 +1,44 @@
+// Buttons: the plain push button, the owner-drawn bitmap button, and the combo box wrapper.
+#pragma once
+
+#include "framework/gdi.h"
+#include "framework/wnd.h"
+
+namespace fw {
+
+class CButton : public CWnd {
+ public:
+  bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id) {
+    return CreateEx(0, L"BUTTON", caption, style, rect, parent, id);
+  }
+
+ protected:
+  // A quick second click on an owner-drawn button arrives as a double click, which the platform
+  // reports as BN_DOUBLECLICKED rather than a click: treat it as the press it is.
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
+// Owner-drawn button with up to four images by resource identifier: normal, selected (pressed),
+// focused and disabled; 0 stands for none.
+class CBitmapButton : public CButton {
+ public:
+  bool LoadBitmaps(UINT normal, UINT selected = 0, UINT focused = 0, UINT disabled = 0);
+  // Sizes the button to its normal image.
+  void SizeToContent() const;
+
+ protected:
+  void DrawItem(DRAWITEMSTRUCT* item) override;
+
+ private:
+  UniqueBitmap normal_, selected_, focused_, disabled_;
+};
+
+class CComboBox : public CWnd {
+ public:
+  int AddString(LPCWSTR text) const { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+  int SetCurSel(int index) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
+  int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+  int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+};
+
+}  // namespace fw

@@ -1,0 +1,130 @@
+#include "framework/dialog.h"
+
+#include "framework/win_app.h"
+
+namespace fw {
+namespace {
+
+// Our window procedure does all the work; the dialog manager only needs a procedure to call.
+INT_PTR CALLBACK NullDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+}  // namespace
+
+bool WalkPreTranslateTree(MSG& msg) {
+  for (HWND window = msg.hwnd; window;) {
+    if (CWnd* object = CWnd::FromHandlePermanent(window); object && object->PreTranslateMessage(&msg)) return true;
+    if (!(::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) break;
+    window = ::GetParent(window);
+  }
+  return false;
+}
+
+HWND CDialog::ResolveOwner() const {
+  HWND owner = parent_ ? parent_->m_hWnd : nullptr;
+  if (!owner) {
+    CWinApp* app = CWinApp::Current();
+    if (app && app->m_pMainWnd && app->m_pMainWnd != this) owner = app->m_pMainWnd->m_hWnd;
+  }
+  if (owner && !::IsWindow(owner)) owner = nullptr;
+  // A popup is owned by a top-level window, never by a child control.
+  return owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+}
+
+bool CDialog::Create(HWND owner) {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(templateId_), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+  HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
+  auto* layout = loaded ? static_cast<const DLGTEMPLATE*>(::LockResource(loaded)) : nullptr;
+  if (!layout) return false;
+  owner_ = owner;
+  CreationHook hook(this);
+  HWND window = ::CreateDialogIndirectParamW(instance, layout, owner, &NullDialogProc, 0);
+  return window != nullptr;
+}
+
+bool CDialog::CreateModeless(HWND owner) { return Create(owner); }
+
+INT_PTR CDialog::DoModal() {
+  const HWND owner = ResolveOwner();
+  const bool disableOwner = owner && ::IsWindowEnabled(owner);
+  if (disableOwner) ::EnableWindow(owner, FALSE);
+  modalEnded_ = false;
+  modalResult_ = -1;
+  if (Create(owner) && !modalEnded_) {
+    if (!::IsWindowVisible(m_hWnd)) ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    RunModalLoop();
+  }
+  if (m_hWnd) {
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+  }
+  if (disableOwner) ::EnableWindow(owner, TRUE);
+  if (m_hWnd) {
+    if (owner && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
+    DestroyWindow();
+  }
+  return modalResult_;
+}
+
+void CDialog::RunModalLoop() {
+  MSG msg{};
+  while (!modalEnded_) {
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // Leave the quit request in place so that every enclosing loop ends too.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got == -1) break;
+    if (!WalkPreTranslateTree(msg)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
+}
+
+void CDialog::EndDialog(int result) {
+  modalResult_ = result;
+  modalEnded_ = true;
+  if (!m_hWnd) return;
+  // As the platform's EndDialog does: give the owner back its input, then hide, so that activation
+  // returns to the owner rather than to some other program.
+  const bool wasActive = ::GetActiveWindow() == m_hWnd;
+  if (owner_) ::EnableWindow(owner_, TRUE);
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+  if (wasActive && owner_) ::SetActiveWindow(owner_);
+  ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+  // Keyboard navigation (Enter, Escape, Tab) through the platform's dialog handling.
+  if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) return ::IsDialogMessageW(m_hWnd, msg);
+  return FALSE;
+}
+
+BOOL CDialog::OnInitDialog() {
+  DoDataExchange();
+  return TRUE;
+}
+
+bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_INITDIALOG) {
+    result = OnInitDialog();
+    return true;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    if (LOWORD(wParam) == IDOK) {
+      OnOK();
+      result = 0;
+      return true;
+    }
+    if (LOWORD(wParam) == IDCANCEL) {
+      OnCancel();
+      result = 0;
+      return true;
+    }
+  }
+  return CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
+}  // namespace fw

@@ -1,0 +1,177 @@
+// The dialog machinery: creation hook, message tables, the modal loop and its pre-translation walk.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/button.h"
+#include "framework/dialog.h"
+#include "framework/message_table.h"
+
+namespace {
+
+constexpr UINT kTestLayout = 9001;
+constexpr UINT kPing = WM_APP + 1;
+
+void PumpPending() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+class RecordingDialog : public fw::CDialog {
+ public:
+  explicit RecordingDialog(fw::CWnd* parent = nullptr) : CDialog(kTestLayout, parent) {}
+
+  std::vector<std::string> events;
+  std::vector<UINT> keysSeen;
+  HWND ownerDuringRun = nullptr;
+  bool ownerEnabledDuringRun = true;
+  bool swallowKeys = false;
+  std::vector<MSG> toPost;  // posted from OnInitDialog, handled by the modal loop
+
+  BOOL PreTranslateMessage(MSG* msg) override {
+    if (msg->message == WM_KEYDOWN) {
+      keysSeen.push_back(static_cast<UINT>(msg->wParam));
+      if (swallowKeys) return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+  }
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    events.push_back("init");
+    ownerDuringRun = ::GetWindow(m_hWnd, GW_OWNER);
+    ownerEnabledDuringRun = ownerDuringRun && ::IsWindowEnabled(ownerDuringRun);
+    for (MSG msg : toPost) ::PostMessageW(msg.hwnd ? msg.hwnd : m_hWnd, msg.message, msg.wParam, msg.lParam);
+    return TRUE;
+  }
+  void OnCancel() override {
+    events.push_back("cancel");
+    CDialog::OnCancel();
+  }
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  LRESULT OnSize(WPARAM, LPARAM) {
+    events.push_back("size");
+    return Default();
+  }
+  LRESULT OnPing(WPARAM code, LPARAM) {
+    events.push_back("ping");
+    EndDialog(static_cast<int>(code));
+    return 7;
+  }
+  void OnEditCommand() { events.push_back("edit"); }
+  void OnRange(UINT id) { events.push_back("range " + std::to_string(id)); }
+
+  static const fw::MessageEntry<RecordingDialog> kMessages[];
+};
+
+const fw::MessageEntry<RecordingDialog> RecordingDialog::kMessages[] = {
+    fw::OnMessage(WM_SIZE, &RecordingDialog::OnSize),
+    fw::OnMessage(kPing, &RecordingDialog::OnPing),
+    fw::OnCommand(100, &RecordingDialog::OnEditCommand),
+    fw::OnCommandRange(200, 210, &RecordingDialog::OnRange),
+};
+
+bool RecordingDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
+         CDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+TEST(DialogCreation, FirstSizeMessageArrivesBeforeInitialisation) {
+  RecordingDialog dialog;
+  dialog.toPost.push_back(MSG{nullptr, kPing, IDOK, 0, 0, {}});
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  ASSERT_GE(dialog.events.size(), 2u);
+  EXPECT_EQ(dialog.events.front(), "size");
+  EXPECT_EQ(dialog.events.back(), "ping");
+  EXPECT_EQ(dialog.m_hWnd, nullptr) << "the modal run destroys its window";
+}
+
+TEST(MessageTable, CommandsAndRangesReachTheirHandlers) {
+  RecordingDialog dialog;
+  dialog.toPost = {MSG{nullptr, WM_COMMAND, MAKEWPARAM(100, BN_CLICKED), 0, 0, {}},
+                   MSG{nullptr, WM_COMMAND, MAKEWPARAM(205, BN_CLICKED), 0, 0, {}},
+                   MSG{nullptr, WM_COMMAND, MAKEWPARAM(211, BN_CLICKED), 0, 0, {}},
+                   MSG{nullptr, WM_COMMAND, MAKEWPARAM(100, EN_CHANGE), 0, 0, {}},
+                   MSG{nullptr, kPing, 42, 0, 0, {}}};
+  EXPECT_EQ(dialog.DoModal(), 42);
+  std::vector<std::string> commands;
+  for (const auto& event : dialog.events)
+    if (event == "edit" || event.starts_with("range")) commands.push_back(event);
+  EXPECT_EQ(commands, (std::vector<std::string>{"edit", "range 205"}));
+}
+
+TEST(ModalLoop, CancelAndCloseEndWithCancel) {
+  RecordingDialog cancelled;
+  cancelled.toPost.push_back(MSG{nullptr, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0, 0, {}});
+  EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+
+  RecordingDialog closed;
+  closed.toPost.push_back(MSG{nullptr, WM_CLOSE, 0, 0, 0, {}});
+  EXPECT_EQ(closed.DoModal(), IDCANCEL);
+  EXPECT_EQ(closed.events.back(), "cancel");
+}
+
+TEST(ModalLoop, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter) {
+  RecordingDialog owner;
+  ASSERT_TRUE(owner.CreateModeless(nullptr));
+  RecordingDialog child(&owner);
+  child.toPost.push_back(MSG{nullptr, kPing, IDOK, 0, 0, {}});
+  EXPECT_EQ(child.DoModal(), IDOK);
+  EXPECT_EQ(child.ownerDuringRun, owner.m_hWnd);
+  EXPECT_FALSE(child.ownerEnabledDuringRun);
+  EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
+  owner.DestroyWindow();
+}
+
+TEST(ModalLoop, KeysToAChildControlPassTheDialogFilterFirst) {
+  RecordingDialog dialog;
+  dialog.swallowKeys = true;
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  HWND edit = dialog.GetDlgItem(100);
+  MSG key{edit, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+  EXPECT_TRUE(fw::WalkPreTranslateTree(key)) << "the dialog swallows the key";
+  EXPECT_EQ(dialog.keysSeen, std::vector<UINT>{VK_ESCAPE});
+  dialog.DestroyWindow();
+}
+
+TEST(ModalLoop, PlainDialogKeepsEnterAndEscape) {
+  RecordingDialog enter;
+  enter.toPost.push_back(MSG{nullptr, WM_KEYDOWN, VK_RETURN, 0, 0, {}});
+  EXPECT_EQ(enter.DoModal(), IDOK);
+  RecordingDialog escape;
+  escape.toPost.push_back(MSG{nullptr, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}});
+  EXPECT_EQ(escape.DoModal(), IDCANCEL);
+}
+
+class CountingButton : public fw::CBitmapButton {
+ public:
+  int draws = 0;
+
+ protected:
+  void DrawItem(DRAWITEMSTRUCT* item) override {
+    ++draws;
+    CBitmapButton::DrawItem(item);
+  }
+};
+
+TEST(OwnerDraw, ParentHandsDrawingBackToTheButtonAndDetachesOnDestroy) {
+  RecordingDialog dialog;
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  CountingButton button;
+  ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, RECT{0, 0, 30, 20}, dialog.m_hWnd, 300));
+  EXPECT_EQ(fw::CWnd::FromHandlePermanent(button.m_hWnd), &button);
+  ::UpdateWindow(button.m_hWnd);
+  PumpPending();
+  EXPECT_GT(button.draws, 0);
+  dialog.DestroyWindow();
+  EXPECT_EQ(button.m_hWnd, nullptr) << "destroying the parent detaches the child's object";
+}
+
+}  // namespace
