@@ -1,0 +1,99 @@
+#include "ui/skin/skinned_dialog.h"
+
+#include "framework/win_app.h"
+#include "ui/skin/window_region.h"
+
+namespace skin {
+
+const fw::MessageEntry<CSkinnedDialog> CSkinnedDialog::kMessages[] = {
+    fw::OnMessage(WM_SIZE, &CSkinnedDialog::OnSize),
+    fw::OnMessage(WM_PAINT, &CSkinnedDialog::OnPaint),
+    fw::OnMessage(WM_LBUTTONDOWN, &CSkinnedDialog::OnLButtonDown),
+    fw::OnMessage(WM_CLOSE, &CSkinnedDialog::OnClose),
+};
+
+POINT CentredPosition(int screenWidth, int screenHeight, int width, int height) {
+  return POINT{screenWidth / 2 - width / 2, screenHeight / 2 - height / 2};
+}
+
+BOOL CSkinnedDialog::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) return TRUE;
+  return CDialog::PreTranslateMessage(msg);
+}
+
+bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
+         CDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CSkinnedDialog::OnOK() {
+  ReleaseBackground();
+  CDialog::OnOK();
+}
+
+void CSkinnedDialog::OnCancel() {
+  ReleaseBackground();
+  CDialog::OnCancel();
+}
+
+LRESULT CSkinnedDialog::OnSize(WPARAM, LPARAM) {
+  const LRESULT result = Default();
+  LoadSkinBitmaps();
+  background_ = fw::LoadSectionBitmap(backgroundId_);
+  if (!background_) {
+    fw::AfxMessageBox(L"Error loading bitmap", MB_OK);
+    return result;
+  }
+  const SIZE size = fw::BitmapSize(background_.get());
+  backgroundWidth_ = size.cx;
+  backgroundHeight_ = size.cy;
+  fw::UniqueRegion region = RegionFromBitmap(background_.get());
+  // The window owns the region from here on.
+  if (::SetWindowRgn(m_hWnd, region.get(), TRUE)) region.release();
+  const POINT at = CentredPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                   backgroundWidth_, backgroundHeight_);
+  // May run this handler again (nested) for the new size; nothing below reads the background.
+  SetWindowPos(nullptr, at.x, at.y, backgroundWidth_, backgroundHeight_, 0);
+  return result;
+}
+
+void CSkinnedDialog::PaintBackground(HDC dc) const {
+  if (!background_) return;
+  fw::MemoryDC memory(dc);
+  if (!memory) return;
+  fw::ScopedSelect select(memory.get(), background_.get());
+  ::BitBlt(dc, 0, 0, backgroundWidth_, backgroundHeight_, memory.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT CSkinnedDialog::OnPaint(WPARAM, LPARAM) {
+  fw::PaintDC paint(m_hWnd);
+  PaintBackground(paint.get());
+  return 0;
+}
+
+LRESULT CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
+  // Pressing the body moves the window as if its caption had been pressed.
+  PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+  return Default();
+}
+
+LRESULT CSkinnedDialog::OnClose(WPARAM, LPARAM) {
+  ReleaseBackground();
+  return Default();
+}
+
+void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, UINT id, int x, int y, UINT normal,
+                                       UINT selected, UINT focused, UINT disabled) {
+  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, RECT{x, y, x + 1, y + 1}, m_hWnd, id);
+  button.LoadBitmaps(normal, selected, focused, disabled);
+  button.SizeToContent();
+}
+
+void CSkinnedDialog::PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const {
+  if (!bitmap) return;
+  fw::WindowDC window(m_hWnd);
+  if (!window) return;
+  fw::DrawBitmap(window.get(), bitmap, x, y, width, height);
+}
+
+}  // namespace skin

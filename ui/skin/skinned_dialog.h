@@ -1,0 +1,64 @@
+// The skinned dialog frame shared by every skinned window: the background bitmap gives the window its
+// size, outline (minus the key colour) and look; the window is centred, dragged by its body, ignores
+// the keyboard, and releases its background once when it closes.
+#pragma once
+
+#include "framework/button.h"
+#include "framework/dialog.h"
+#include "framework/gdi.h"
+#include "framework/message_table.h"
+
+namespace skin {
+
+class CSkinnedDialog : public fw::CDialog {
+ public:
+  CSkinnedDialog(UINT templateId, UINT backgroundId, fw::CWnd* parent = nullptr)
+      : CDialog(templateId, parent), backgroundId_(backgroundId) {}
+
+  // Key filter: key-down and system-key-down messages are swallowed, so the windows are mouse-only.
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  int BackgroundWidth() const { return backgroundWidth_; }
+  int BackgroundHeight() const { return backgroundHeight_; }
+  bool HasBackground() const { return static_cast<bool>(background_); }
+
+ protected:
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnOK() override;
+  void OnCancel() override;
+
+  // The windows that draw more than their background load those bitmaps here, on every size change,
+  // before the window is shaped.
+  virtual void LoadSkinBitmaps() {}
+
+  // Frame handlers, also called by derived windows that extend them.
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+
+  void PaintBackground(HDC dc) const;
+  void ReleaseBackground() { background_.reset(); }
+
+  // Creates one of the window's image buttons: an owner-drawn child at (x, y) with its images by
+  // resource identifier (normal, selected, focused, disabled; 0 for none), sized to its normal image.
+  void CreateImageButton(fw::CBitmapButton& button, UINT id, int x, int y, UINT normal, UINT selected,
+                         UINT focused = 0, UINT disabled = 0);
+
+  // Copies the top-left width x height of a bitmap onto the window at (x, y), over its child buttons,
+  // outside the paint cycle. A missing bitmap draws nothing.
+  void PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const;
+
+ private:
+  static const fw::MessageEntry<CSkinnedDialog> kMessages[];
+
+  UINT backgroundId_;
+  fw::UniqueBitmap background_;
+  int backgroundWidth_ = 0;
+  int backgroundHeight_ = 0;
+};
+
+// Top-left position that centres a width x height window on a screen, each half rounded down on its own.
+POINT CentredPosition(int screenWidth, int screenHeight, int width, int height);
+
+}  // namespace skin

@@ -1,0 +1,21 @@
+// The window outline of a skinned window: every pixel of its background except those of the key colour.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/gdi.h"
+
+namespace skin {
+
+// The key colour that is cut out of every background: exactly RGB(255, 0, 255), no tolerance.
+constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+
+// Builds the region from a 24- or 32-bit section's pixel rows in one call; other bitmaps go through
+// RegionByPixelQuery. Each maximal run of non-key pixels in a row becomes one rectangle one pixel high.
+fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap);
+
+// The same region, one GetPixel per pixel and one union per run: the reference that RegionFromBitmap
+// must match, and the fallback for bitmaps that are not sections.
+fw::UniqueRegion RegionByPixelQuery(HBITMAP bitmap);
+
+}  // namespace skin
