@@ -1,0 +1,59 @@
+// CSkinButton: an owner-drawn push button that draws itself from a State strip of four equal frames
+// (normal, hover, pressed, disabled) and tracks the pointer itself to know when it is hovered.
+#pragma once
+
+#include <span>
+
+#include "framework/button.h"
+#include "framework/gdi.h"
+#include "framework/message_table.h"
+
+namespace skin {
+
+class CSkinButton : public fw::CButton {
+ public:
+  // No caption, WS_CHILD | WS_VISIBLE; the attach hook makes it owner-drawn.
+  bool Create(const RECT& rect, HWND parent, UINT id);
+  // Releases the strip held, loads the new one (a device-dependent bitmap) and repaints with erasing;
+  // a strip that cannot be loaded leaves the button blank.
+  void SetStripBitmap(UINT id);
+
+  // Which frame DrawItem shows now: 3 disabled, 2 pressed, 1 hovered, 0 normal.
+  int FrameIndex() const;
+  bool IsPressed() const { return pressed_ != 0; }
+  bool IsHovered() const { return hovered_ != 0; }
+  HBITMAP Strip() const { return strip_.get(); }
+
+ protected:
+  void PreSubclassWindow() override;
+  void DrawItem(DRAWITEMSTRUCT* item) override;
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+
+  static const fw::MessageEntry<CSkinButton> kMessages[];
+
+  fw::UniqueBitmap strip_;
+  int pressed_ = 0;
+  int hovered_ = 0;
+};
+
+// One layout push button to be replaced by a skinned button at a fixed rectangle of client pixels.
+struct TemplateButton {
+  CSkinButton* button;  // bound to the layout's control by the dialog's data exchange
+  UINT id;
+  RECT rect;            // left, top, right, bottom in the dialog's client pixels
+  UINT strip;
+};
+
+// The replacement of a dialog's layout buttons: move each bound button to its rectangle, read the
+// rectangles back in client coordinates, destroy the layout's windows (in the given order), create
+// the skinned buttons anew in the same order, then give each its strip.
+void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons);
+
+}  // namespace skin
