@@ -1,0 +1,62 @@
+// Helpers for tests that work on real card files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "card/card_write_failure.h"
+
+namespace cardtest {
+
+// Counts the failures a writer reports.
+struct RecordingSink : card::CardWriteFailureSink {
+  int failures = 0;
+  void OnCardNotWritable() override { ++failures; }
+};
+
+// Byte-exact file access, bypassing the text mode that the card code uses.
+std::optional<std::string> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, std::string_view bytes);
+bool Exists(const std::string& path);
+unsigned long Attributes(const std::string& path);
+bool SetAttributes(const std::string& path, unsigned long attributes);
+
+// Names of the entries of a folder, sorted, without "." and "..".
+std::vector<std::string> EntriesOf(const std::string& folder);
+
+// Deletes a file or a folder with everything in it, clearing protective attributes first.
+void RemoveTree(const std::string& path);
+
+// A fresh, empty folder under the temporary folder, named after the running test; removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string operator/(std::string_view name) const { return path_ + "\\" + std::string(name); }
+
+ private:
+  std::string path_;
+};
+
+// Fresh state for one test: no settings read yet, no version values, the card folder set to `folder`.
+void ResetCardState(const std::string& folder);
+
+// A test whose card folder is a fresh scratch folder.
+class CardFolderTest : public testing::Test {
+ protected:
+  void SetUp() override { ResetCardState(folder_.path()); }
+  std::string CardFile(std::string_view name) const { return folder_ / name; }
+
+  ScratchFolder folder_;
+  RecordingSink sink_;
+};
+
+}  // namespace cardtest
