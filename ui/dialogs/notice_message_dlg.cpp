@@ -1,0 +1,27 @@
+#include "ui/dialogs/notice_message_dlg.h"
+
+#include "res/resource.h"
+#include "ui/dialogs/button_overlap.h"
+
+namespace dialogs {
+
+CNoticeMessageDlg::CNoticeMessageDlg(fw::CWnd* parent)
+    : CSkinnedDialog(IDD_NOTICE_MESSAGE, IDB_NOTICE_BACKGROUND, parent) {}
+
+void CNoticeMessageDlg::DoDataExchange() {
+  applyButton_.SubclassDlgItem(IDOK, m_hWnd);
+  cancelButton_.SubclassDlgItem(IDCANCEL, m_hWnd);
+}
+
+BOOL CNoticeMessageDlg::OnInitDialog() {
+  CSkinnedDialog::OnInitDialog();
+  const skin::TemplateButton buttons[] = {
+      {&applyButton_, IDOK, RECT{174, 177, 174 + 133, 177 + 44}, IDB_APPLY_STRIP},
+      {&cancelButton_, IDCANCEL, RECT{302, 177, 302 + 129, 177 + 44}, IDB_CANCEL_STRIP},
+  };
+  skin::ReplaceTemplateButtons(m_hWnd, buttons);
+  GiveOverlapToRightButton(applyButton_, cancelButton_);
+  return TRUE;
+}
+
+}  // namespace dialogs

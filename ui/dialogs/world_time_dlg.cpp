@@ -1,0 +1,50 @@
+#include "ui/dialogs/world_time_dlg.h"
+
+#include "res/resource.h"
+#include "ui/dialogs/button_overlap.h"
+#include "ui/dialogs/time_zone_list.h"
+
+namespace dialogs {
+
+// The frame's paint, size, close and drag handlers come from the base's table. Cancel and a close
+// message end through the frame's OnCancel, which releases the background unless it is already gone;
+// the chosen index then stays -1.
+const fw::MessageEntry<CWorldTimeDlg> CWorldTimeDlg::kMessages[] = {
+    fw::OnCommand(IDOK, &CWorldTimeDlg::OnApply),
+};
+
+CWorldTimeDlg::CWorldTimeDlg(int initialIndex, fw::CWnd* parent)
+    : CSkinnedDialog(IDD_WORLD_TIME, IDB_WORLD_TIME_BACKGROUND, parent),
+      chosenIndex_(initialIndex == -1 ? kDefaultTimeZone : initialIndex) {}
+
+bool CWorldTimeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
+         CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CWorldTimeDlg::DoDataExchange() {
+  applyButton_.SubclassDlgItem(IDOK, m_hWnd);
+  cancelButton_.SubclassDlgItem(IDCANCEL, m_hWnd);
+  list_.SubclassDlgItem(IDC_WORLD_TIME_LIST, m_hWnd);
+}
+
+BOOL CWorldTimeDlg::OnInitDialog() {
+  CSkinnedDialog::OnInitDialog();
+  for (int i = 0; i < kTimeZoneCount; ++i) list_.AddString(TimeZoneText(i));
+  list_.SetCurSel(chosenIndex_);
+  const skin::TemplateButton buttons[] = {
+      {&applyButton_, IDOK, RECT{174, 177, 174 + 133, 177 + 44}, IDB_APPLY_STRIP},
+      {&cancelButton_, IDCANCEL, RECT{302, 177, 302 + 129, 177 + 44}, IDB_CANCEL_STRIP},
+  };
+  skin::ReplaceTemplateButtons(m_hWnd, buttons);
+  GiveOverlapToRightButton(applyButton_, cancelButton_);
+  chosenIndex_ = -1;
+  return TRUE;
+}
+
+void CWorldTimeDlg::OnApply() {
+  if (const int selected = list_.GetCurSel(); selected != CB_ERR) chosenIndex_ = selected;
+  OnOK();
+}
+
+}  // namespace dialogs

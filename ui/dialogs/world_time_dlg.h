@@ -1,0 +1,35 @@
+// The time zone picker: a drop-down list of the 25 time zones with Apply (IDOK) and Cancel (IDCANCEL).
+// The caller reads ChosenIndex() after the run: the entry chosen with Apply, or -1 for none.
+#pragma once
+
+#include "framework/button.h"
+#include "ui/skin/skin_button.h"
+#include "ui/skin/skinned_dialog.h"
+
+namespace dialogs {
+
+class CWorldTimeDlg : public skin::CSkinnedDialog {
+ public:
+  // The entry to select when the list opens; -1 selects the default zone (" UTC+09:00").
+  explicit CWorldTimeDlg(int initialIndex, fw::CWnd* parent = nullptr);
+
+  // Before the run the entry to select, during the run -1, after it the entry chosen with Apply or -1.
+  int ChosenIndex() const { return chosenIndex_; }
+
+ protected:
+  void DoDataExchange() override;
+  BOOL OnInitDialog() override;
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void OnApply();
+
+  static const fw::MessageEntry<CWorldTimeDlg> kMessages[];
+
+  int chosenIndex_;
+  skin::CSkinButton applyButton_;
+  skin::CSkinButton cancelButton_;
+  fw::CComboBox list_;
+};
+
+}  // namespace dialogs
