@@ -1,0 +1,126 @@
+#include "ui/skin/skin_button.h"
+
+#include <vector>
+
+namespace skin {
+namespace {
+
+constexpr int kFrameNormal = 0;
+constexpr int kFrameHover = 1;
+constexpr int kFramePressed = 2;
+constexpr int kFrameDisabled = 3;
+constexpr DWORD kHoverMilliseconds = 10;
+
+}  // namespace
+
+const fw::MessageEntry<CSkinButton> CSkinButton::kMessages[] = {
+    fw::OnMessage(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
+    fw::OnMessage(WM_LBUTTONUP, &CSkinButton::OnLButtonUp),
+    fw::OnMessage(WM_MOUSEHOVER, &CSkinButton::OnMouseHover),
+    fw::OnMessage(WM_MOUSELEAVE, &CSkinButton::OnMouseLeave),
+    fw::OnMessage(WM_MOUSEMOVE, &CSkinButton::OnMouseMove),
+};
+
+bool CSkinButton::Create(const RECT& rect, HWND parent, UINT id) {
+  return CButton::Create(L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
+}
+
+void CSkinButton::SetStripBitmap(UINT id) {
+  strip_.reset();
+  strip_ = fw::LoadDeviceBitmap(id);
+  if (strip_ && m_hWnd) Invalidate(true);
+}
+
+int CSkinButton::FrameIndex() const {
+  if (m_hWnd && !IsWindowEnabled()) return kFrameDisabled;
+  if (pressed_) return kFramePressed;
+  if (hovered_) return kFrameHover;
+  return kFrameNormal;
+}
+
+void CSkinButton::PreSubclassWindow() {
+  // Owner-drawn from here on: the platform hands every paint to DrawItem.
+  ModifyStyle(0, BS_OWNERDRAW);
+  CButton::PreSubclassWindow();
+}
+
+void CSkinButton::DrawItem(DRAWITEMSTRUCT* item) {
+  // The item-state flags are not consulted: the frame follows our own flags, and focus is never drawn.
+  const int index = FrameIndex();
+  if (!strip_) return;
+  const SIZE strip = fw::BitmapSize(strip_.get());
+  const int frameWidth = strip.cx / 4;
+  fw::MemoryDC memory(item->hDC);
+  if (!memory) return;
+  fw::ScopedSelect select(memory.get(), strip_.get());
+  ::BitBlt(item->hDC, item->rcItem.left, item->rcItem.top, frameWidth, strip.cy, memory.get(), index * frameWidth, 0,
+           SRCCOPY);
+}
+
+bool CSkinButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
+         CButton::OnWndMsg(message, wParam, lParam, result);
+}
+
+LRESULT CSkinButton::OnLButtonDown(WPARAM, LPARAM) {
+  pressed_ = 1;
+  Invalidate(false);
+  return Default();
+}
+
+LRESULT CSkinButton::OnLButtonUp(WPARAM, LPARAM) {
+  pressed_ = 0;
+  Invalidate(false);
+  return Default();
+}
+
+LRESULT CSkinButton::OnMouseHover(WPARAM, LPARAM) {
+  hovered_ = 1;
+  Invalidate(false);
+  return 0;
+}
+
+LRESULT CSkinButton::OnMouseLeave(WPARAM, LPARAM) {
+  hovered_ = 0;
+  Invalidate(false);
+  return 0;
+}
+
+LRESULT CSkinButton::OnMouseMove(WPARAM, LPARAM) {
+  if (IsWindowEnabled()) {
+    // Every move renews both requests, so each pause of 10 ms over the button brings a new hover report.
+    TRACKMOUSEEVENT hover{sizeof(TRACKMOUSEEVENT), TME_HOVER, m_hWnd, kHoverMilliseconds};
+    ::TrackMouseEvent(&hover);
+    TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+    ::TrackMouseEvent(&leave);
+  }
+  return Default();
+}
+
+void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons) {
+  // The layout's own window for each entry: the bound one, or the layout control by its ID.
+  auto layoutWindow = [dialog](const TemplateButton& entry) {
+    return entry.button->m_hWnd ? entry.button->m_hWnd : ::GetDlgItem(dialog, static_cast<int>(entry.id));
+  };
+  std::vector<RECT> rects;
+  rects.reserve(buttons.size());
+  for (const TemplateButton& entry : buttons) {
+    RECT rect = entry.rect;
+    if (HWND window = layoutWindow(entry)) {
+      ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0);
+      ::GetWindowRect(window, &rect);
+      ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    }
+    rects.push_back(rect);
+  }
+  for (const TemplateButton& entry : buttons) {
+    if (entry.button->m_hWnd)
+      entry.button->DestroyWindow();
+    else if (HWND window = ::GetDlgItem(dialog, static_cast<int>(entry.id)))
+      ::DestroyWindow(window);
+  }
+  for (size_t i = 0; i < buttons.size(); ++i) buttons[i].button->Create(rects[i], dialog, buttons[i].id);
+  for (const TemplateButton& entry : buttons) entry.button->SetStripBitmap(entry.strip);
+}
+
+}  // namespace skin

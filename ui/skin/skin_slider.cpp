@@ -1,0 +1,192 @@
+#include "ui/skin/skin_slider.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "ui/skin/nine_slice.h"
+
+namespace skin {
+namespace {
+
+constexpr wchar_t kSliderClass[] = L"DQSkinSlider";
+constexpr RECT kInitialThumbRect{10, 2, 26, 18};
+constexpr int kMinimumSizeForLayout = 10;
+// The channel's band is painted 8 pixels high and up to x = 332 whatever the slider's size: on the
+// 313-pixel slider of the advanced window the right image's end piece lies outside and is clipped.
+constexpr int kBandHeight = 8;
+constexpr int kBandRight = 332;
+
+// The Thumb's procedure before ours, and the slider whose Thumb it is: one slider at a time.
+WNDPROC g_previousThumbProc = nullptr;
+CSkinSlider* g_thumbSlider = nullptr;
+
+bool RegisterSliderClass() {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (::GetClassInfoExW(instance, kSliderClass, &existing)) return true;
+  // No CS_DBLCLKS: a quick second press on the channel must arrive as a press, not as a double click.
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = ::DefWindowProcW;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kSliderClass;
+  return ::RegisterClassExW(&windowClass) != 0;
+}
+
+}  // namespace
+
+const fw::MessageEntry<CSkinSlider> CSkinSlider::kMessages[] = {
+    fw::OnMessage(WM_CREATE, &CSkinSlider::OnCreate),
+    fw::OnMessage(WM_SIZE, &CSkinSlider::OnSize),
+    fw::OnMessage(WM_PAINT, &CSkinSlider::OnPaint),
+    fw::OnMessage(WM_LBUTTONDOWN, &CSkinSlider::OnLButtonDown),
+    fw::OnMessage(WM_LBUTTONUP, &CSkinSlider::OnLButtonUp),
+};
+
+CSkinSlider::~CSkinSlider() {
+  // Take the Thumb procedure off before the Thumb goes, so that no message can reach a dead slider.
+  if (thumb_.m_hWnd &&
+      reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC)) == &CSkinSlider::ThumbProc)
+    ::SetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previousThumbProc));
+  if (g_thumbSlider == this) g_thumbSlider = nullptr;
+}
+
+bool CSkinSlider::Create(const RECT& rect, HWND parent, UINT id) {
+  if (!RegisterSliderClass()) return false;
+  return CreateEx(0, kSliderClass, L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
+}
+
+bool CSkinSlider::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
+         CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
+LRESULT CSkinSlider::OnCreate(WPARAM, LPARAM) {
+  if (Default() == -1) return -1;
+  if (thumb_.Create(kInitialThumbRect, m_hWnd, kThumbId)) {
+    g_previousThumbProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+        thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinSlider::ThumbProc)));
+    g_thumbSlider = this;
+  }
+  return 0;
+}
+
+LRESULT CSkinSlider::OnSize(WPARAM, LPARAM lParam) {
+  const LRESULT result = Default();
+  if (LOWORD(lParam) < kMinimumSizeForLayout || HIWORD(lParam) < kMinimumSizeForLayout) return result;
+  PlaceThumb(position_);
+  return result;
+}
+
+LRESULT CSkinSlider::OnPaint(WPARAM, LPARAM) {
+  fw::PaintDC paint(m_hWnd);
+  // The bands follow the position, not the Thumb's window, which a drag may have put a little apart.
+  const RECT thumb = ThumbRect(position_);
+  DrawNineSlice(paint.get(), channelLeft_.get(), RECT{0, 0, thumb.left, kBandHeight});
+  DrawNineSlice(paint.get(), channelRight_.get(), RECT{thumb.right, 0, kBandRight, kBandHeight});
+  return 0;
+}
+
+LRESULT CSkinSlider::OnLButtonDown(WPARAM, LPARAM lParam) {
+  MoveThumbCentre(GET_X_LPARAM(lParam));
+  ReadPositionFromThumb();
+  Notify(NM_CUSTOMDRAW);
+  return Default();
+}
+
+LRESULT CSkinSlider::OnLButtonUp(WPARAM, LPARAM lParam) {
+  MoveThumbCentre(GET_X_LPARAM(lParam));
+  ReadPositionFromThumb();
+  Notify(NM_RELEASEDCAPTURE);
+  return Default();
+}
+
+int CSkinSlider::LoadThumbBitmap() {
+  thumb_.SetStripBitmap(kThumbStripId);  // releases a strip held before; repaints with erasing
+  if (!thumb_.Strip()) return 0;
+  const SIZE strip = fw::BitmapSize(thumb_.Strip());
+  thumbWidth_ = strip.cx / 4;
+  thumbHeight_ = strip.cy;
+  PlaceThumb(position_);
+  return 1;
+}
+
+void CSkinSlider::LoadChannelBitmaps(UINT leftId, UINT rightId) {
+  channelLeft_ = leftId ? fw::LoadDeviceBitmap(leftId) : fw::UniqueBitmap();
+  channelRight_ = rightId ? fw::LoadDeviceBitmap(rightId) : fw::UniqueBitmap();
+  if (m_hWnd) Invalidate(false);
+}
+
+void CSkinSlider::SetPos(int position) {
+  position_ = position;
+  PlaceThumb(position);
+  if (m_hWnd) Invalidate(false);
+}
+
+RECT CSkinSlider::ThumbRect(int position) const {
+  return ThumbRectForPosition(GetClientRect(), GetRange(), ThumbSize(), position);
+}
+
+void CSkinSlider::PlaceThumb(int position) const {
+  if (!thumb_.m_hWnd) return;
+  const RECT rect = ThumbRect(position);
+  ::MoveWindow(thumb_.m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+void CSkinSlider::MoveThumbCentre(int x) const {
+  if (!thumb_.m_hWnd) return;
+  x = ClampThumbCentre(GetClientRect(), thumbWidth_, x);
+  RECT thumb = thumb_.GetWindowRect();
+  ScreenToClient(thumb);
+  const int width = thumb.right - thumb.left, height = thumb.bottom - thumb.top;
+  ::MoveWindow(thumb_.m_hWnd, x - width / 2, thumb.top, width, height, TRUE);
+  Invalidate(false);
+}
+
+void CSkinSlider::ReadPositionFromThumb() {
+  if (!thumb_.m_hWnd) return;
+  RECT thumb = thumb_.GetWindowRect();
+  ScreenToClient(thumb);
+  position_ = PositionFromThumb(GetClientRect(), GetRange(), thumbWidth_, thumb);
+}
+
+void CSkinSlider::Notify(int code) const {
+  HWND target = owner_ ? owner_ : ::GetParent(m_hWnd);
+  if (!::IsWindow(target)) return;
+  const UINT id = static_cast<UINT>(::GetDlgCtrlID(m_hWnd));
+  NMHDR header{m_hWnd, id, static_cast<UINT>(code)};
+  ::SendMessageW(target, WM_NOTIFY, MAKEWPARAM(id, static_cast<WORD>(code)), reinterpret_cast<LPARAM>(&header));
+}
+
+void CSkinSlider::OnThumbMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool press = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK;
+  const bool drag = message == WM_MOUSEMOVE && (wParam & MK_LBUTTON);
+  if (!press && !drag && message != WM_LBUTTONUP) return;
+  // The pointer in the Thumb's coordinates, carried over to the slider's.
+  RECT thumb = thumb_.GetWindowRect();
+  ScreenToClient(thumb);
+  const int x = GET_X_LPARAM(lParam) + thumb.left;
+  MoveThumbCentre(x);
+  if (drag) Invalidate(false);
+  ReadPositionFromThumb();
+  Notify(message == WM_LBUTTONUP ? NM_RELEASEDCAPTURE : NM_CUSTOMDRAW);
+}
+
+LRESULT CALLBACK CSkinSlider::ThumbProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // A quick second press on the Thumb arrives as a double click (the button class asks for them): it is
+  // a press like any other for the slider, as it is for the button behind.
+  WNDPROC previous = g_previousThumbProc;
+  try {
+    if (g_thumbSlider && g_thumbSlider->thumb_.m_hWnd == window) g_thumbSlider->OnThumbMessage(message, wParam, lParam);
+  } catch (...) {
+    // Exceptions never cross into the platform's dispatch.
+  }
+  // Then the Thumb's own button handling: pressed and hover looks, capture while held.
+  return previous ? ::CallWindowProcW(previous, window, message, wParam, lParam)
+                  : ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,80 @@
+// CSkinSlider: a horizontal slider drawn from bitmaps. The channel is two images, one stretched left of
+// the knob and one right of it; the knob (the Thumb) is a CSkinButton moved along the channel. Presses on
+// the channel and drags of the Thumb set the position (0..80) and are reported to the owner, or the
+// parent, as WM_NOTIFY: NM_CUSTOMDRAW for every press and dragging move, NM_RELEASEDCAPTURE on release.
+//
+// The Thumb's messages pass a window procedure of the slider's before the button's own, through two
+// process-wide variables: only one slider may exist at a time.
+#pragma once
+
+#include "framework/gdi.h"
+#include "framework/message_table.h"
+#include "framework/wnd.h"
+#include "ui/skin/skin_button.h"
+#include "ui/skin/slider_geometry.h"
+
+namespace skin {
+
+class CSkinSlider : public fw::CWnd {
+ public:
+  static constexpr UINT kThumbId = 1003;
+  static constexpr UINT kThumbStripId = 351;  // four 31 x 8 frames: normal, hover, pressed, disabled
+
+  CSkinSlider() = default;
+  ~CSkinSlider() override;
+
+  // A visible child at `rect` of the parent's client area; creates the Thumb and installs its procedure.
+  bool Create(const RECT& rect, HWND parent, UINT id);
+
+  // Gives the Thumb its strip (bitmap 351) and its size from the strip, and puts it at the current
+  // position. Returns 1, or 0 when bitmap 351 cannot be loaded (the Thumb then stays blank, 16 x 16).
+  int LoadThumbBitmap();
+
+  // Loads the channel images drawn left and right of the Thumb (0 leaves a slot empty) and repaints.
+  void LoadChannelBitmaps(UINT leftId, UINT rightId);
+
+  // Stores the position as given, without clamping to the range, and moves the Thumb there.
+  void SetPos(int position);
+  int GetPos() const { return position_; }
+  SliderRange GetRange() const { return {minimum_, maximum_}; }
+
+  // The window that receives the notifications instead of the parent (none by default).
+  void SetOwner(HWND owner) { owner_ = owner; }
+
+  CSkinButton& Thumb() { return thumb_; }
+  SIZE ThumbSize() const { return {thumbWidth_, thumbHeight_}; }
+
+ protected:
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+
+  static LRESULT CALLBACK ThumbProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void OnThumbMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  RECT ThumbRect(int position) const;
+  void PlaceThumb(int position) const;
+  void MoveThumbCentre(int x) const;
+  void ReadPositionFromThumb();
+  void Notify(int code) const;
+
+  static const fw::MessageEntry<CSkinSlider> kMessages[];
+
+  int minimum_ = 0;
+  int maximum_ = 80;
+  int position_ = 10;
+  int thumbWidth_ = 16;
+  int thumbHeight_ = 16;
+  fw::UniqueBitmap channelLeft_;
+  fw::UniqueBitmap channelRight_;
+  HWND owner_ = nullptr;
+  // Declared last so that it goes first when the slider is destroyed.
+  CSkinButton thumb_;
+};
+
+}  // namespace skin
