@@ -1,0 +1,67 @@
+// The Choice button table: the commands it answers and the consistency that creation and markers rely on.
+#include "ui/advanced/choice_buttons.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <set>
+
+#include "res/resource.h"
+
+namespace advanced {
+namespace {
+
+TEST(ChoiceButtons, AnswersExactlyTheTwentyFiveChoiceCommands) {
+  std::set<UINT> ids;
+  for (const ChoiceButton& button : ChoiceButtons()) ids.insert(button.id);
+  EXPECT_EQ(ids.size(), ChoiceButtons().size()) << "identifiers are unique";
+  EXPECT_EQ(ids, (std::set<UINT>{1064, 1065, 1066, 1067, 1068, 1069, 1073, 1074, 1080, 1081, 1082, 1083, 1084,
+                                 1085, 1087, 1088, 1089, 1090, 1092, 1093, 1094, 1095, 1097, 1098, 1099}));
+  for (UINT id : ids) EXPECT_EQ(FindChoiceButton(id)->id, id);
+  for (const UINT other : std::initializer_list<UINT>{IDOK, IDCANCEL, IDC_ADV_PARTITION_SLIDER, 1091, 1096, 0})
+    EXPECT_EQ(FindChoiceButton(other), nullptr) << other;
+}
+
+TEST(ChoiceButtons, GroupsRunLeftToRightWithOneValuePerButton) {
+  const auto buttons = ChoiceButtons();
+  for (size_t i = 1; i < buttons.size(); ++i) {
+    const ChoiceButton& previous = buttons[i - 1];
+    const ChoiceButton& button = buttons[i];
+    if (button.slot != previous.slot || button.test == MarkerTest::kHidden) continue;
+    EXPECT_EQ(button.y, previous.y) << button.id;
+    EXPECT_GE(button.x, previous.x + previous.width) << button.id << " lies right of " << previous.id;
+    EXPECT_EQ(button.markerY, previous.markerY) << button.id;
+    EXPECT_NE(button.value, previous.value) << button.id;
+  }
+}
+
+TEST(ChoiceButtons, SelectedImageFollowsTheNormalImage) {
+  for (const ChoiceButton& button : ChoiceButtons()) {
+    if (button.test == MarkerTest::kHidden) continue;
+    EXPECT_EQ(button.selectedImage, button.normalImage + 1) << button.id;
+    EXPECT_LT(button.markerDx + kMarkerSize, button.width) << "marker within button " << button.id;
+    EXPECT_GE(button.markerY, button.y) << button.id;
+    EXPECT_LE(button.markerY + kMarkerSize, button.y + button.height) << button.id;
+  }
+}
+
+TEST(ChoiceButtons, OnOffGroupsPutOnFirst) {
+  for (UINT on : {IDC_ADV_PARKING_BW_ON, IDC_ADV_FLIP_ON}) {
+    const ChoiceButton* button = FindChoiceButton(on);
+    EXPECT_EQ(button->value, 1);
+    EXPECT_EQ(button->test, MarkerTest::kOtherIndex);
+    EXPECT_EQ(FindChoiceButton(on + 1)->value, 0);
+  }
+}
+
+TEST(ChoiceButtons, EncodingProfileIsBoundButNeverShown) {
+  for (UINT id : {IDC_ADV_PROFILE_HIGH, IDC_ADV_PROFILE_MAIN, IDC_ADV_PROFILE_BASELINE}) {
+    const ChoiceButton* button = FindChoiceButton(id);
+    EXPECT_EQ(button->slot, kEncodingProfileSlot);
+    EXPECT_EQ(button->value, static_cast<int32_t>(id - IDC_ADV_PROFILE_HIGH));
+    EXPECT_EQ(button->test, MarkerTest::kHidden);
+  }
+}
+
+}  // namespace
+}  // namespace advanced
