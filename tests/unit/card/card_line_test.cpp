@@ -72,15 +72,6 @@ TEST(CardLineKey, IsTheTextBeforeTheFirstEquals) {
   EXPECT_EQ(card::KeyOfLine("Night Bright =4"), "Night Bright ");
 }
 
-TEST(CardLineValue, DropsEveryFurtherEqualsAndKeepsSpaces) {
-  char value[card::kLineCapacity];
-  EXPECT_EQ(card::ValueOfLine("Model=A=B", value), "AB");
-  EXPECT_EQ(card::ValueOfLine("Model= A B ", value), " A B ");
-  EXPECT_EQ(card::ValueOfLine("Version", value), "");
-  EXPECT_EQ(card::ValueOfLine("Version=", value), "");
-  EXPECT_EQ(card::ValueOfLine("Version===", value), "");
-}
-
 struct TrailingCase {
   const char* line;
   int32_t value;

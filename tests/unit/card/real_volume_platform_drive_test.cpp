@@ -38,14 +38,6 @@ EjectResult EjectWith(card::VolumeEjector& ejector, wchar_t letter) {
   return {result, testing::internal::GetCapturedStdout()};
 }
 
-TEST(RealVolumePlatform, ReportsTheMappedDriveTypes) {
-  BoxlessPlatform platform;
-  EXPECT_EQ(platform.DriveType(L"S:\\"), static_cast<UINT>(DRIVE_REMOVABLE));
-  EXPECT_EQ(platform.DriveType(L"T:\\"), static_cast<UINT>(DRIVE_CDROM));
-  EXPECT_EQ(platform.DriveType(L"U:\\"), static_cast<UINT>(DRIVE_FIXED));
-  EXPECT_EQ(platform.DriveType(L"V:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
-}
-
 TEST(RealVolumeEjector, RemovableAndOpticalDrivesAreOpenedLockedAndClosed) {
   for (const wchar_t letter : {L'S', L'T'}) {
     BoxlessPlatform platform;
