@@ -41,12 +41,12 @@ TEST(MarkerRefreshPlan, SelectedChoiceGetsTheMarkerAndTheOthersTheirPlainImages)
   working[8] = 1;  // Memory Partition: custom
   const auto plan = MarkerRefreshPlan(working);
   EXPECT_EQ(Group(plan, kVideoQuality, 3),
-            (std::vector<OverlayDraw>{{IDB_ADV_BITRATE_0, 190, 63, 70, 61}, Marker(318, 78),
-                                      {IDB_ADV_BITRATE_0 + 4, 390, 63, 70, 61}}));
-  EXPECT_EQ(Group(plan, kDrivingFps, 4),
-            (std::vector<OverlayDraw>{{IDB_ADV_DRIVING_FPS_0, 195, 138, 60, 61},
-                                      {IDB_ADV_DRIVING_FPS_0 + 2, 262, 138, 60, 61},
-                                      {IDB_ADV_DRIVING_FPS_0 + 4, 329, 138, 60, 61}, Marker(419, 150)}));
+            (std::vector<OverlayDraw>{
+                {IDB_ADV_BITRATE_0, 190, 63, 70, 61}, Marker(318, 78), {IDB_ADV_BITRATE_0 + 4, 390, 63, 70, 61}}));
+  EXPECT_EQ(Group(plan, kDrivingFps, 4), (std::vector<OverlayDraw>{{IDB_ADV_DRIVING_FPS_0, 195, 138, 60, 61},
+                                                                   {IDB_ADV_DRIVING_FPS_0 + 2, 262, 138, 60, 61},
+                                                                   {IDB_ADV_DRIVING_FPS_0 + 4, 329, 138, 60, 61},
+                                                                   Marker(419, 150)}));
   EXPECT_EQ(Group(plan, kParkingFps, 4)[0], Marker(218, 222));
   EXPECT_EQ(Group(plan, kSpeed, 3)[2], Marker(418, 508));
   EXPECT_EQ(Group(plan, kMemory, 2),
@@ -61,20 +61,26 @@ TEST(MarkerRefreshPlan, OnOffGroupsMarkTheButtonOfTheStoredValue) {
   const auto onPlan = MarkerRefreshPlan(on);
   EXPECT_EQ(Group(onPlan, kBlackAndWhite, 2),
             (std::vector<OverlayDraw>{Marker(218, 303), {IDB_ADV_PARKING_BW_OFF, 313, 293, 97, 34}}));
-  EXPECT_EQ(Group(onPlan, kFlip, 2), (std::vector<OverlayDraw>{Marker(218, 375), {IDB_ADV_FLIP_OFF, 313, 365, 97, 34}}));
+  EXPECT_EQ(Group(onPlan, kFlip, 2),
+            (std::vector<OverlayDraw>{Marker(218, 375), {IDB_ADV_FLIP_OFF, 313, 365, 97, 34}}));
 
   const auto offPlan = MarkerRefreshPlan(kDefaults);
   EXPECT_EQ(Group(offPlan, kBlackAndWhite, 2),
             (std::vector<OverlayDraw>{{IDB_ADV_PARKING_BW_ON, 213, 293, 97, 34}, Marker(318, 303)}));
-  EXPECT_EQ(Group(offPlan, kFlip, 2), (std::vector<OverlayDraw>{{IDB_ADV_FLIP_ON, 213, 365, 97, 34}, Marker(318, 375)}));
+  EXPECT_EQ(Group(offPlan, kFlip, 2),
+            (std::vector<OverlayDraw>{{IDB_ADV_FLIP_ON, 213, 365, 97, 34}, Marker(318, 375)}));
 }
 
 TEST(MarkerRefreshPlan, ValuesOutsideAGroupLeaveItUnmarkedExceptTheOnOffGroups) {
   const Working outside = {7, 0, 5, -1, 4, 3, -2, 3, 2, 12};
   const auto plan = MarkerRefreshPlan(outside);
   const auto isMarker = [](const OverlayDraw& draw) { return draw.bitmap == IDB_ADV_MARKER; };
-  for (const auto& [first, count] : {std::pair{kVideoQuality, size_t{3}}, {kDrivingFps, size_t{4}}, {kParkingFps, size_t{4}},
-                                    {kVideoOutFormat, size_t{2}}, {kSpeed, size_t{3}}, {kMemory, size_t{2}}}) {
+  for (const auto& [first, count] : {std::pair{kVideoQuality, size_t{3}},
+                                     {kDrivingFps, size_t{4}},
+                                     {kParkingFps, size_t{4}},
+                                     {kVideoOutFormat, size_t{2}},
+                                     {kSpeed, size_t{3}},
+                                     {kMemory, size_t{2}}}) {
     const auto group = Group(plan, first, count);
     EXPECT_TRUE(std::none_of(group.begin(), group.end(), isMarker)) << "group at " << first;
   }

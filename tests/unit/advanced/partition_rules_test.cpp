@@ -14,8 +14,8 @@ TEST(TerritoryFromSliderPosition, RoundsHalfUpOverTheWholeRange) {
     int first, last;
     int32_t territory;
   };
-  for (const Case c : {Case{0, 4, 0}, Case{5, 14, 1}, Case{35, 44, 4}, Case{45, 54, 5}, Case{65, 74, 7},
-                       Case{75, 80, 8}}) {
+  for (const Case c :
+       {Case{0, 4, 0}, Case{5, 14, 1}, Case{35, 44, 4}, Case{45, 54, 5}, Case{65, 74, 7}, Case{75, 80, 8}}) {
     for (int position = c.first; position <= c.last; ++position)
       EXPECT_EQ(TerritoryFromSliderPosition(position), c.territory) << "position " << position;
   }

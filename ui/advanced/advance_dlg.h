@@ -1,0 +1,74 @@
+// CAdvanceDlg: the advanced settings window. It edits a Working copy of the ten advanced settings, loaded
+// from the Advanced snapshot when it is made and stored back only after the user confirms OK in the notice
+// box; the Choice buttons, the partition slider and the markers all work on that copy.
+//
+// Usage (the main window's advanced button):
+//   advanced::CAdvanceDlg dialog;           // loads the snapshot
+//   advanced::TheAdvancedWindowRect() = {main.left, main.top, main.right, main.bottom};
+//   dialog.DoModal();                       // result not needed: the snapshot carries what was confirmed
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "framework/button.h"
+#include "ui/advanced/choice_buttons.h"
+#include "ui/advanced/skin_bitmap_set.h"
+#include "ui/skin/skin_slider.h"
+#include "ui/skin/skinned_dialog.h"
+
+namespace advanced {
+
+class CAdvanceDlg : public skin::CSkinnedDialog {
+ public:
+  CAdvanceDlg();
+
+  // Keys are swallowed; a mouse move redraws the Cancel and OK hover images; a left-button release
+  // schedules the Marker refresh and the slider snap.
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  std::span<const int32_t, kAdvancedSlotCount> Working() const { return working_; }
+  int SnappedPosition() const { return snappedSliderPosition_; }
+  const skin::CSkinSlider& Slider() const { return slider_; }
+
+  static constexpr UINT_PTR kRefreshTimer = 6004;
+  static constexpr UINT_PTR kSnapTimer = 6005;
+
+ protected:
+  void DoDataExchange() override;
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  void LoadSkinBitmaps() override;
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  LRESULT OnTimer(WPARAM id, LPARAM);
+  LRESULT OnBodyPressed(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+  void OnChoice(UINT id);
+  LRESULT OnSliderMoved(NMHDR* header);
+
+  void PlaceBesideMainWindow();
+  void CreateChoiceButtons();
+  void SetUpPartitionSlider();
+  void EnableSlider(bool enable);
+  void StartRefreshTimer(UINT milliseconds);
+  void RefreshMarkers();
+  void DrawHoverImages(POINT cursor);
+
+  static const fw::MessageEntry<CAdvanceDlg> kMessages[];
+
+  int32_t working_[kAdvancedSlotCount] = {};
+  int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider
+  int dragFlag_ = 0;
+
+  SkinBitmapSet skin_;
+  fw::CBitmapButton cancelButton_;
+  fw::CBitmapButton okButton_;
+  std::array<fw::CBitmapButton, kChoiceButtonCount> choiceButtons_;  // by table position
+  fw::CWnd sliderPlaceholder_;  // the layout's trackbar, replaced by the skinned slider
+  skin::CSkinSlider slider_;
+};
+
+}  // namespace advanced
