@@ -8,12 +8,12 @@ namespace card {
 constexpr size_t kPathCapacity = 1000;
 
 struct CardPaths {
-  char folder[kPathCapacity];        // X:\DQ-918LX_Parameter
-  char marker[kPathCapacity];        // the tool's own program file, which identifies the card
+  char folder[kPathCapacity];         // X:\DQ-918LX_Parameter
+  char marker[kPathCapacity];         // the tool's own program file, which identifies the card
   wchar_t markerWide[kPathCapacity];  // the marker for the attribute query
-  char settingsFile[kPathCapacity];  // config.txt
-  char clockFile[kPathCapacity];     // RTC_time.ini
-  char versionFile[kPathCapacity];   // ver.txt
+  char settingsFile[kPathCapacity];   // config.txt
+  char clockFile[kPathCapacity];      // RTC_time.ini
+  char versionFile[kPathCapacity];    // ver.txt
 };
 
 // The process-wide paths; empty until LocateCard (or SetCardFolder) fills them.

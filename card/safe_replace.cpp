@@ -43,17 +43,16 @@ bool ReplaceCardFile(const char* path, std::string_view content, ProtectedFile p
   if (target.text[0] == L'\0' || temporaryWide.text[0] == L'\0') return false;
 
   const DWORD oldAttributes = GetFileAttributesW(target.text);
-  const bool isProtected = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & kProtectiveAttributes);
-  if (isProtected && protectedFile == ProtectedFile::kKeepReadOnly &&
-      (oldAttributes & FILE_ATTRIBUTE_READONLY)) {
+  const bool exists = oldAttributes != INVALID_FILE_ATTRIBUTES;
+  if (protectedFile == ProtectedFile::kKeepReadOnly && exists && (oldAttributes & FILE_ATTRIBUTE_READONLY)) {
     return false;
   }
+  const bool clearFirst =
+      protectedFile == ProtectedFile::kClearAttributes && exists && (oldAttributes & kProtectiveAttributes);
 
   bool replaced = WriteToMedium(temporary.c_str(), content);
   if (replaced) {
-    replaced = isProtected && protectedFile == ProtectedFile::kClearAttributes
-                   ? MoveOverProtected(temporaryWide, target, oldAttributes)
-                   : MoveOver(temporaryWide, target);
+    replaced = clearFirst ? MoveOverProtected(temporaryWide, target, oldAttributes) : MoveOver(temporaryWide, target);
   }
   if (!replaced) DeleteFileW(temporaryWide.text);
   return replaced;

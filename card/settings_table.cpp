@@ -31,11 +31,11 @@ Setting g_table[kSettingCount] = {
 };
 
 constexpr int32_t kDefaults[kSettingCount] = {
-    0, 1, 1, 1, 1, 1,           // resolution; date to display misc are carried through
-    2, 2, 1, 2, 3, 3, 2,        // accelerators, parking, brightness, volumes
-    0, 0, 0, 0, 0, 0, 0, 0, 0,  // advanced rows 13 to 21
-    4,                          // partition territory
-    21,                         // time zone UTC+09:00
+    0,  1, 1, 1, 1, 1,           // resolution; date to display misc are carried through
+    2,  2, 1, 2, 3, 3, 2,        // accelerators, parking, brightness, volumes
+    0,  0, 0, 0, 0, 0, 0, 0, 0,  // advanced rows 13 to 21
+    4,                           // partition territory
+    21,                          // time zone UTC+09:00
 };
 
 }  // namespace

@@ -28,9 +28,15 @@ int VolumeEjector::Eject(wchar_t letter) {
   std::swprintf(rootPath, 4, L"%lc:\\", static_cast<wint_t>(letter));
   DWORD access = 0;
   switch (platform_->DriveType(rootPath)) {
-    case DRIVE_REMOVABLE: access = GENERIC_READ | GENERIC_WRITE; break;
-    case DRIVE_CDROM: access = GENERIC_READ; break;
-    default: platform_->Print("Cannot eject.  Drive type is incorrect.\n"); return 0;
+    case DRIVE_REMOVABLE:
+      access = GENERIC_READ | GENERIC_WRITE;
+      break;
+    case DRIVE_CDROM:
+      access = GENERIC_READ;
+      break;
+    default:
+      platform_->Print("Cannot eject.  Drive type is incorrect.\n");
+      return 0;
   }
 
   wchar_t volumePath[7];

@@ -84,26 +84,27 @@ TEST_P(TrailingNumber, IsTakenFromTheEndOfTheLine) {
   EXPECT_EQ(card::ParseTrailingNumber(c.line, std::strlen(c.line)), c.value) << '"' << c.line << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CardLine, TrailingNumber,
-    testing::Values(TrailingCase{"Resolution=2", 2}, TrailingCase{"Speaker Volume=-3", -3},
-                    TrailingCase{"Speaker Volume=+3", 3}, TrailingCase{"Night Bright=4 ", 0},
-                    TrailingCase{"Resolution=abc2", 2}, TrailingCase{"Resolution=3=4", 4},
-                    TrailingCase{"Resolution=12-5", -5}, TrailingCase{"Resolution=- 7", 7},
-                    TrailingCase{"Resolution= -7", -7}, TrailingCase{"Time zone", 0}, TrailingCase{"", 0},
-                    TrailingCase{"7", 7}, TrailingCase{"-7", -7}, TrailingCase{"-", 0},
-                    TrailingCase{"Resolution=007", 7}, TrailingCase{"Resolution=1200", 1200},
-                    TrailingCase{"Time zone=123456789", 123456789}));
+INSTANTIATE_TEST_SUITE_P(CardLine, TrailingNumber,
+                         testing::Values(TrailingCase{"Resolution=2", 2}, TrailingCase{"Speaker Volume=-3", -3},
+                                         TrailingCase{"Speaker Volume=+3", 3}, TrailingCase{"Night Bright=4 ", 0},
+                                         TrailingCase{"Resolution=abc2", 2}, TrailingCase{"Resolution=3=4", 4},
+                                         TrailingCase{"Resolution=12-5", -5}, TrailingCase{"Resolution=- 7", 7},
+                                         TrailingCase{"Resolution= -7", -7}, TrailingCase{"Time zone", 0},
+                                         TrailingCase{"", 0}, TrailingCase{"7", 7}, TrailingCase{"-7", -7},
+                                         TrailingCase{"-", 0}, TrailingCase{"Resolution=007", 7},
+                                         TrailingCase{"Resolution=1200", 1200},
+                                         TrailingCase{"Time zone=123456789", 123456789}));
 
 // Runs longer than nine digits stay defined: saturated at the ends of the 32-bit range.
-INSTANTIATE_TEST_SUITE_P(
-    LongDigitRuns, TrailingNumber,
-    testing::Values(TrailingCase{"Time zone=2147483647", INT32_MAX}, TrailingCase{"Time zone=-2147483648", INT32_MIN},
-                    TrailingCase{"Time zone=2147483648", INT32_MAX}, TrailingCase{"Time zone=-2147483649", INT32_MIN},
-                    TrailingCase{"Time zone=4294967297", INT32_MAX},
-                    TrailingCase{"Time zone=99999999999999999999999999", INT32_MAX},
-                    TrailingCase{"Time zone=-99999999999999999999999999", INT32_MIN},
-                    TrailingCase{"Time zone=00000000000000000000000042", 42}));
+INSTANTIATE_TEST_SUITE_P(LongDigitRuns, TrailingNumber,
+                         testing::Values(TrailingCase{"Time zone=2147483647", INT32_MAX},
+                                         TrailingCase{"Time zone=-2147483648", INT32_MIN},
+                                         TrailingCase{"Time zone=2147483648", INT32_MAX},
+                                         TrailingCase{"Time zone=-2147483649", INT32_MIN},
+                                         TrailingCase{"Time zone=4294967297", INT32_MAX},
+                                         TrailingCase{"Time zone=99999999999999999999999999", INT32_MAX},
+                                         TrailingCase{"Time zone=-99999999999999999999999999", INT32_MIN},
+                                         TrailingCase{"Time zone=00000000000000000000000042", 42}));
 
 TEST(CardLineTrailingNumber, LooksOnlyAtTheGivenLength) {
   EXPECT_EQ(card::ParseTrailingNumber("Resolution=12abc", 13), 12);

@@ -1,12 +1,12 @@
 // Helpers for tests that work on real card files.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "card/card_write_failure.h"
 

@@ -47,8 +47,7 @@ TEST(RealVolumeEjector, RemovableAndOpticalDrivesAreOpenedLockedAndClosed) {
     EXPECT_EQ(ejected.printed, "") << "Wine cannot dismount, so the medium is not reported safe to remove";
     EXPECT_EQ(platform.box, L"");
     using Control = std::pair<DWORD, bool>;
-    EXPECT_EQ(platform.controls,
-              (std::vector<Control>{{FSCTL_LOCK_VOLUME, true}, {FSCTL_DISMOUNT_VOLUME, false}}));
+    EXPECT_EQ(platform.controls, (std::vector<Control>{{FSCTL_LOCK_VOLUME, true}, {FSCTL_DISMOUNT_VOLUME, false}}));
   }
 }
 

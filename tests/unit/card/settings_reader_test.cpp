@@ -28,7 +28,8 @@ class SettingsReader : public cardtest::CardFolderTest {
 TEST_F(SettingsReader, MissingFileGivesTheDefaultsAndStillReadsTheVersionFile) {
   cardtest::WriteBytes(CardFile("ver.txt"), "Model=DQ-918LX\r\n");
   card::ReadSettings();
-  for (int row = 0; row < card::kSettingCount; ++row) EXPECT_EQ(card::GetSetting(row), card::SettingDefault(row)) << row;
+  for (int row = 0; row < card::kSettingCount; ++row)
+    EXPECT_EQ(card::GetSetting(row), card::SettingDefault(row)) << row;
   EXPECT_STREQ(card::ModelText(), "DQ-918LX");
 }
 

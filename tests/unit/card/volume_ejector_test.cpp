@@ -138,7 +138,8 @@ TEST_F(VolumeEjectorSequence, VolumeInUseIsTried20Times500MsApartThenLeftAlone) 
 TEST_F(VolumeEjectorSequence, LockThatSucceedsLateGoesOn) {
   platform_.lockFailures = 19;
   EXPECT_EQ(ejector_.Eject(L'E'), 1);
-  EXPECT_EQ(platform_.calls, Concat({kOpenRemovableE, Repeat({"lock", "sleep 500"}, 19),
+  EXPECT_EQ(platform_.calls, Concat({kOpenRemovableE,
+                                     Repeat({"lock", "sleep 500"}, 19),
                                      {"lock", "dismount", "allow removal", "eject", "close"}}));
   EXPECT_EQ(platform_.printed, "Media in Drive E has been ejected safely.\n");
 }
