@@ -22,25 +22,36 @@ fw::UniqueRegion RegionFromRects(const std::vector<RECT>& rects, LONG width, LON
 }  // namespace
 
 fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap) {
-  DIBSECTION section{};
-  if (::GetObjectW(bitmap, sizeof section, &section) != sizeof section || !section.dsBm.bmBits ||
-      (section.dsBm.bmBitsPixel != 24 && section.dsBm.bmBitsPixel != 32))
-    return RegionByPixelQuery(bitmap);
+  const SIZE size = fw::BitmapSize(bitmap);
+  const LONG width = size.cx, height = size.cy;
+  if (width <= 0 || height <= 0) return RegionByPixelQuery(bitmap);
 
-  const LONG width = section.dsBm.bmWidth, height = section.dsBm.bmHeight;
-  const int bytesPerPixel = section.dsBm.bmBitsPixel / 8;
-  const LONG stride = section.dsBm.bmWidthBytes;
-  const bool bottomUp = section.dsBmih.biHeight > 0;
-  const auto* bits = static_cast<const std::uint8_t*>(section.dsBm.bmBits);
-  ::GdiFlush();  // the section's bits must be current before they are read directly
+  // The rows are copied out top-down in one call rather than read in place: GetObjectW reports a DIB
+  // section's height as positive whichever way up its rows are stored (seen under Wine 8), so the
+  // section's memory alone cannot tell which row is the top. A 24-bit section copies without conversion.
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  const LONG stride = (width * 3 + 3) & ~3;
+  std::vector<std::uint8_t> bits(static_cast<size_t>(stride) * static_cast<size_t>(height));
+  {
+    fw::MemoryDC screen(nullptr);
+    if (!screen || ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), bits.data(), &info,
+                               DIB_RGB_COLORS) != height)
+      return RegionByPixelQuery(bitmap);
+  }
 
   std::vector<RECT> rects;
   rects.reserve(static_cast<size_t>(height) * 2);
   for (LONG y = 0; y < height; ++y) {
-    const std::uint8_t* row = bits + static_cast<ptrdiff_t>(bottomUp ? height - 1 - y : y) * stride;
+    const std::uint8_t* row = bits.data() + static_cast<ptrdiff_t>(y) * stride;
     // Pixels are stored blue, green, red.
-    auto isKey = [&](LONG x) {
-      const std::uint8_t* pixel = row + static_cast<ptrdiff_t>(x) * bytesPerPixel;
+    auto isKey = [row](LONG x) {
+      const std::uint8_t* pixel = row + static_cast<ptrdiff_t>(x) * 3;
       return pixel[0] == 255 && pixel[1] == 0 && pixel[2] == 255;
     };
     for (LONG x = 0; x < width;) {

@@ -10,8 +10,8 @@ namespace skin {
 // The key colour that is cut out of every background: exactly RGB(255, 0, 255), no tolerance.
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 
-// Builds the region from a 24- or 32-bit section's pixel rows in one call; other bitmaps go through
-// RegionByPixelQuery. Each maximal run of non-key pixels in a row becomes one rectangle one pixel high.
+// Copies the bitmap's pixel rows out in one call (GetDIBits, top-down) and builds the region in one
+// call; a bitmap whose rows cannot be read goes through RegionByPixelQuery. Each maximal run of non-key pixels in a row becomes one rectangle one pixel high.
 fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap);
 
 // The same region, one GetPixel per pixel and one union per run: the reference that RegionFromBitmap
