@@ -1,0 +1,16 @@
+// What a window test reads back from the system: screen pixels and the process's GDI object count.
+#pragma once
+
+#include <windows.h>
+
+namespace testsupport {
+
+// The colour at a screen pixel, as shown (GetPixel on the screen's device context; under Wine this
+// reads the X screen, after Wine has flushed the windows' drawing: wait with PumpUntil for a change).
+COLORREF ScreenPixel(int x, int y);
+
+// Live GDI objects of this process, stock objects excluded: GetGuiResources(GR_GDIOBJECTS), or, where
+// that is a stub returning 0 (Wine 8), a count of this process's GDI handle table.
+long GdiObjectCount();
+
+}  // namespace testsupport
