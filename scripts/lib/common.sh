@@ -70,6 +70,7 @@ start_wine() {
 }
 
 stop_all() {
+  stop_input_bridge
   wineserver -k </dev/null >/dev/null 2>&1 || true
   if [ -n "$DQ_XVFB_PID" ]; then kill "$DQ_XVFB_PID" 2>/dev/null || true; fi
 }
@@ -85,4 +86,24 @@ map_drive() {
   fi
   ln -s "$dir" "$WINEPREFIX/dosdevices/$letter:"
   wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /t REG_SZ /d "$type" /f >/dev/null 2>&1
+}
+
+# Real input for window tests: Windows programs under Wine cannot start xdotool, so they drop requests into the
+# folder $DQ_INPUT_BRIDGE and tests/support/input_bridge.py carries them out on $DISPLAY (call ensure_display first).
+DQ_INPUT_BRIDGE_PID=
+start_input_bridge() {
+  export DQ_INPUT_BRIDGE=$DQ_BUILD_DIR/input-bridge
+  rm -rf "$DQ_INPUT_BRIDGE"
+  mkdir -p "$DQ_INPUT_BRIDGE"
+  /usr/bin/python3 "$DQ_ROOT/tests/support/input_bridge.py" "$DQ_INPUT_BRIDGE" \
+    </dev/null >/dev/null 2>"$DQ_BUILD_DIR/input-bridge.log" &
+  DQ_INPUT_BRIDGE_PID=$!
+}
+
+stop_input_bridge() {
+  if [ -n "$DQ_INPUT_BRIDGE_PID" ]; then
+    kill "$DQ_INPUT_BRIDGE_PID" 2>/dev/null || true
+    wait "$DQ_INPUT_BRIDGE_PID" 2>/dev/null || true
+    DQ_INPUT_BRIDGE_PID=
+  fi
 }
