@@ -1,0 +1,41 @@
+#include "app/configure_app.h"
+
+#include <commctrl.h>
+
+#include "ui/main/configure_dlg.h"
+
+namespace app {
+
+bool AnotherInstanceRuns() {
+  HANDLE mutex = ::CreateMutexW(nullptr, TRUE, kSingleInstanceMutexName);
+  const DWORD error = ::GetLastError();
+  // Never closed: the name exists as long as this process does, and the system removes it at exit.
+  if (mutex) ::ReleaseMutex(mutex);
+  return error == ERROR_ALREADY_EXISTS;
+}
+
+void BringRunningInstanceToFront() {
+  HWND running = ::FindWindowW(nullptr, main_window::kMainWindowTitle);
+  if (!running) return;  // still opening, or just closed
+  ::SendMessageW(running, main_window::kBringToFrontMessage, 0, 0);
+  ::SetForegroundWindow(running);
+}
+
+BOOL CConfigureApp::InitInstance() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  static_assert(sizeof controls == 8 && ICC_WIN95_CLASSES == 0xFF);
+  ::InitCommonControlsEx(&controls);
+  CWinApp::InitInstance();
+
+  if (AnotherInstanceRuns()) {
+    BringRunningInstanceToFront();
+    return FALSE;
+  }
+  main_window::CConfigureDlg mainWindow;
+  m_pMainWnd = &mainWindow;
+  mainWindow.DoModal();
+  m_pMainWnd = nullptr;
+  return FALSE;
+}
+
+}  // namespace app

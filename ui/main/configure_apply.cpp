@@ -1,0 +1,56 @@
+// The main window's way out: Apply (write, check, eject, close, say goodbye) and Reset.
+#include <cstdio>
+
+#include "card/advanced_snapshot.h"
+#include "card/card_paths.h"
+#include "card/settings_file.h"
+#include "ui/dialogs/exit_message_dlg.h"
+#include "ui/dialogs/no_usb_dlg.h"
+#include "ui/main/configure_dlg.h"
+#include "ui/main/wait_cursor.h"
+
+namespace main_window {
+
+void CConfigureDlg::CopyAdvancedValuesToSettings() {
+  for (int i = 0; i < card::kAdvancedCount; ++i) card::SetSetting(card::kFirstAdvancedRow + i, advancedValues_[i]);
+}
+
+void CConfigureDlg::OnOK() {
+  WaitCursor wait;
+  card::LoadAdvancedSnapshot(advancedValues_);
+  CopyAdvancedValuesToSettings();
+  card::WriteSettings(*this);  // also writes the clock file
+  if (card::CheckSettings() != 0) saveOk_ = 0;
+  if (!saveOk_) {
+    // Every press of OK starts afresh; the window stays open with its values.
+    saveOk_ = 1;
+    wait.End();
+    return;
+  }
+  const char drive = card::CardDriveLetter();
+  if (!ejector_.Eject(static_cast<wchar_t>(static_cast<unsigned char>(drive)))) {
+    std::printf("Failure ejecting drive %c.\n", drive);
+    std::fflush(stdout);
+  }
+  ::Sleep(3000);
+  wait.End();
+  CSkinnedDialog::OnOK();
+  dialogs::CExitMessageDlg closingMessage(this);
+  closingMessage.DoModal();
+}
+
+void CConfigureDlg::OnCardNotWritable() {
+  dialogs::CNoUsbDlg noCard(this);
+  noCard.DoModal();
+  saveOk_ = 0;
+}
+
+void CConfigureDlg::OnReset() {
+  card::ResetSettingsToDefaults();
+  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::SettingDefault(card::kFirstAdvancedRow + i);
+  card::StoreAdvancedSnapshot(advancedValues_);
+  timeZoneIndex_ = card::SettingDefault(card::kTimeZone);
+  ScheduleRefresh(kRefreshDelay);
+}
+
+}  // namespace main_window

@@ -1,0 +1,184 @@
+#include "ui/main/configure_dlg.h"
+
+#include <cwchar>
+
+#include "card/advanced_snapshot.h"
+#include "card/card_paths.h"
+#include "card/settings_file.h"
+#include "card/version_table.h"
+#include "framework/gdi.h"
+#include "res/resource.h"
+#include "ui/advanced/advanced_window_rect.h"
+#include "ui/dialogs/about_dlg.h"
+#include "ui/main/window_placement.h"
+#if __has_include("ui/advanced/advance_dlg.h")
+#include "ui/advanced/advance_dlg.h"
+#define DQ_HAS_ADVANCED_WINDOW 1
+#endif
+
+namespace main_window {
+namespace {
+
+constexpr RECT kModelLineRect{34, 67, 207, 79};
+constexpr RECT kFirmwareLineRect{275, 67, 448, 79};
+constexpr COLORREF kVersionTextColour = RGB(0, 0, 0);
+constexpr COLORREF kClockTextColour = RGB(204, 204, 204);
+
+fw::UniqueFont CreateTextFont() {
+  return fw::UniqueFont(::CreateFontW(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"굴림"));
+}
+
+void DrawLine(HDC dc, const wchar_t* text, const RECT& rect) {
+  RECT clip = rect;
+  ::DrawTextW(dc, text, -1, &clip, DT_SINGLELINE | DT_VCENTER);
+}
+
+// "Model: ..." or "Firmware: ..." with a Version table value, which is narrow text from ver.txt.
+void DrawVersionLine(HDC dc, const wchar_t* label, const char* value, const RECT& rect) {
+  wchar_t wide[card::kVersionValueMax + 1] = {};
+  ::MultiByteToWideChar(CP_ACP, 0, value, -1, wide, static_cast<int>(std::size(wide)) - 1);
+  wchar_t line[128];
+  std::swprintf(line, std::size(line), L"%ls: %ls", label, wide);
+  DrawLine(dc, line, rect);
+}
+
+}  // namespace
+
+const fw::MessageEntry<CConfigureDlg> CConfigureDlg::kMessages[] = {
+    fw::OnMessage(WM_SYSCOMMAND, &CConfigureDlg::OnSysCommand),
+    fw::OnMessage(WM_PAINT, &CConfigureDlg::OnPaint),
+    fw::OnMessage(WM_QUERYDRAGICON, &CConfigureDlg::OnQueryDragIcon),
+    fw::OnMessage(WM_TIMER, &CConfigureDlg::OnTimer),
+    fw::OnMessage(WM_LBUTTONDOWN, &CConfigureDlg::OnLButtonDown),
+    fw::OnMessage(WM_MOUSEMOVE, &CConfigureDlg::OnMouseMove),
+    fw::OnMessage(kBringToFrontMessage, &CConfigureDlg::OnBringToFront),
+    fw::OnCommand(IDC_MAIN_ADVANCED, &CConfigureDlg::OnAdvanced),
+    fw::OnCommand(IDC_MAIN_SYSTEM_TIME, &CConfigureDlg::OnSystemTime),
+    fw::OnCommand(IDC_MAIN_WORLD_TIME, &CConfigureDlg::OnWorldTime),
+    fw::OnCommand(IDC_MAIN_RESET, &CConfigureDlg::OnReset),
+    fw::OnCommandRange(IDC_MAIN_AUTO_PARKING_ON, IDC_MAIN_NIGHT_BRIGHT_0 + 4, &CConfigureDlg::OnChoice),
+};
+
+CConfigureDlg::CConfigureDlg()
+    : CSkinnedDialog(IDD_MAIN, IDB_MAIN_BACKGROUND),
+      icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+bool CConfigureDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
+         CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CConfigureDlg::LoadSkinBitmaps() { skinBitmaps_.Load(OverlayBitmapIds()); }
+
+BOOL CConfigureDlg::OnInitDialog() {
+  CSkinnedDialog::OnInitDialog();
+  ::SetWindowTextW(m_hWnd, kMainWindowTitle);
+
+  if (HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
+    wchar_t about[128] = {};
+    if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, static_cast<int>(std::size(about))) > 0) {
+      ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+      ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
+    }
+  }
+  SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  ApplySmallScreenRule();
+
+  card::LocateCard();
+  card::ReadSettings();
+
+  CreateActionButton(0);  // Cancel
+  const auto& choices = ChoiceButtons();
+  for (size_t i = 0; i < choices.size(); ++i) {
+    const ChoiceButton& choice = choices[i];
+    CreateImageButton(choiceButtons_[i], choice.id, choice.at.x, choice.at.y, choice.face, choice.pressed);
+  }
+  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::GetSetting(card::kFirstAdvancedRow + i);
+  card::StoreAdvancedSnapshot(advancedValues_);
+  for (int i = 1; i < kActionCount; ++i) CreateActionButton(i);
+
+  CompareClockStep();
+  FormatClockStep();
+  SetTimer(kClockTimer, kClockPeriod);
+  ScheduleRefresh(kFirstRefreshDelay);
+  timeZoneIndex_ = -1;
+  return TRUE;
+}
+
+void CConfigureDlg::CreateActionButton(int index) {
+  const ActionButton& button = ActionButtons()[static_cast<size_t>(index)];
+  CreateImageButton(actionButtons_[static_cast<size_t>(index)], button.id, button.at.x, button.at.y, button.normal,
+                    button.pressed, button.focused);
+}
+
+void CConfigureDlg::ApplySmallScreenRule() {
+  const auto position =
+      SmallScreenPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), GetWindowRect());
+  if (position) SetWindowPos(nullptr, position->x, position->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+LRESULT CConfigureDlg::OnPaint(WPARAM, LPARAM) {
+  fw::PaintDC paint(m_hWnd);
+  PaintBackground(paint.get());
+  PaintTexts(paint.get());
+  CheckForeground();
+  return 0;
+}
+
+void CConfigureDlg::PaintTexts(HDC dc) const {
+  fw::UniqueFont font = CreateTextFont();
+  fw::ScopedSelect selectFont(dc, font.get());
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, kVersionTextColour);
+  DrawVersionLine(dc, L"Model", card::ModelText(), kModelLineRect);
+  DrawVersionLine(dc, L"Firmware", card::FirmwareText(), kFirmwareLineRect);
+  ::SetTextColor(dc, kClockTextColour);
+  DrawLine(dc, clockText_, kClockLineRect);
+}
+
+LRESULT CConfigureDlg::OnSysCommand(WPARAM command, LPARAM) {
+  if ((command & 0xFFF0) == IDM_ABOUTBOX) {
+    dialogs::CAboutDlg about(this);
+    about.DoModal();
+    return 0;
+  }
+  return Default();
+}
+
+LRESULT CConfigureDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(icon_); }
+
+LRESULT CConfigureDlg::OnBringToFront(WPARAM, LPARAM) {
+  CenterWindow();
+  return 0;
+}
+
+LRESULT CConfigureDlg::OnTimer(WPARAM id, LPARAM) {
+  if (id == kRefreshTimer) {
+    RunMarkerRefresh();
+    return 0;
+  }
+  if (id == kClockTimer && CompareClockStep() == 0) FormatClockStep();
+  return Default();
+}
+
+void CConfigureDlg::OnChoice(UINT id) {
+  const ChoiceButton* choice = FindChoice(id);
+  if (!choice) return;
+  card::SetSetting(choice->row, choice->value);
+  ScheduleRefresh(kRefreshDelay);
+  // Takes the focus from the clicked button to the window itself, so no button shows its focused look.
+  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
+}
+
+void CConfigureDlg::OnAdvanced() {
+  const RECT rect = GetWindowRect();
+  advanced::TheAdvancedWindowRect() = {rect.left, rect.top, rect.right, rect.bottom};
+#ifdef DQ_HAS_ADVANCED_WINDOW
+  advanced::CAdvanceDlg advancedWindow;
+  advancedWindow.DoModal();
+#endif
+}
+
+}  // namespace main_window

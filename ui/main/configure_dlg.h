@@ -1,0 +1,105 @@
+// CConfigureDlg: the main window. The camera's main settings as groups of bitmap Choice buttons on the
+// skinned background, the model and firmware lines, the Clock panel, and the way out: Apply (write the card,
+// eject it, say goodbye), Cancel and Reset. Selected choices and hovered buttons are shown by an overlay
+// copied over the buttons outside the paint cycle and restored by the one-shot Refresh timer.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "card/card_write_failure.h"
+#include "card/settings_table.h"
+#include "card/volume_ejector.h"
+#include "framework/button.h"
+#include "framework/message_table.h"
+#include "ui/main/clock_panel.h"
+#include "ui/main/main_controls.h"
+#include "ui/main/overlay_plan.h"
+#include "ui/main/skin_bitmap_set.h"
+#include "ui/skin/skinned_dialog.h"
+
+namespace main_window {
+
+// A second start of the program sends this to the running main window, which centres itself.
+constexpr UINT kBringToFrontMessage = WM_USER + 32;
+// The title by which a second start and the foreground check find the main window.
+constexpr wchar_t kMainWindowTitle[] = L"DQ-918LX";
+
+constexpr UINT_PTR kClockTimer = 1001;
+constexpr UINT kClockPeriod = 1000;
+constexpr UINT_PTR kRefreshTimer = 6004;
+constexpr UINT kFirstRefreshDelay = 150;
+constexpr UINT kRefreshDelay = 30;
+
+class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailureSink {
+ public:
+  CConfigureDlg();
+
+  // Swallows the keyboard, draws the Hover overlay on mouse moves and schedules a Marker refresh on every
+  // left-button release, for the window and all its buttons.
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  const wchar_t* ClockText() const { return clockText_; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  // The Apply operation.
+  void OnOK() override;
+  void LoadSkinBitmaps() override;
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  // card::CardWriteFailureSink: the no-card box, and no ejection this time.
+  void OnCardNotWritable() override;
+
+  void CreateButtons();
+  void CreateActionButton(int index);
+  void ApplySmallScreenRule();
+  void ScheduleRefresh(UINT milliseconds) { SetTimer(kRefreshTimer, milliseconds); }
+
+  // Painting (configure_dlg.cpp).
+  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  void PaintTexts(HDC dc) const;
+  LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+  LRESULT OnBringToFront(WPARAM wParam, LPARAM lParam);
+  LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+  void OnChoice(UINT id);
+  void OnAdvanced();
+
+  // Overlay (configure_overlay.cpp).
+  void RunMarkerRefresh();
+  void RunHoverOverlay(POINT cursor);
+  void ExecutePlan(const OverlayPlan& plan) const;
+  void CheckForeground();
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+
+  // Clock panel (configure_clock.cpp).
+  int CompareClockStep();
+  void FormatClockStep();
+  void OnSystemTime();
+  void OnWorldTime();
+
+  // Apply, Reset (configure_apply.cpp).
+  void OnReset();
+  void CopyAdvancedValuesToSettings();
+
+  static const fw::MessageEntry<CConfigureDlg> kMessages[];
+
+  std::array<fw::CBitmapButton, kActionCount> actionButtons_;
+  std::array<fw::CBitmapButton, kChoiceCount> choiceButtons_;
+  HICON icon_;
+  int32_t advancedValues_[card::kAdvancedCount] = {};
+  ClockFields clock_;
+  int32_t saveOk_ = 1;
+  card::VolumeEjector ejector_;
+  int32_t timeZoneIndex_ = -1;
+  wchar_t clockText_[kClockTextCapacity] = {};
+  SkinBitmapSet skinBitmaps_;
+  int32_t refreshArmed_ = 1;
+  int32_t dragging_ = 0;
+  int32_t dateChanged_ = 1;
+};
+
+}  // namespace main_window

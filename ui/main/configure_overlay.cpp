@@ -1,0 +1,77 @@
+// The main window's overlay: markers and hover images copied over the buttons, and what schedules them.
+#include "ui/main/configure_dlg.h"
+
+namespace main_window {
+
+void CConfigureDlg::ExecutePlan(const OverlayPlan& plan) const {
+  for (const OverlayDraw& draw : plan) {
+    HBITMAP bitmap = skinBitmaps_.Get(draw.bitmap);
+    if (!bitmap && draw.fallback) bitmap = skinBitmaps_.Get(draw.fallback);
+    // Draws nothing for a missing bitmap, or when no memory context can be had: the next refresh tries
+    // again, and the user's unsaved choices are never put at risk for a picture.
+    PaintOverlay(bitmap, draw.x, draw.y, draw.width, draw.height);
+  }
+}
+
+void CConfigureDlg::RunMarkerRefresh() {
+  KillTimer(kRefreshTimer);
+  ExecutePlan(MarkerRefreshPlan(CurrentSettingValues()));
+}
+
+void CConfigureDlg::RunHoverOverlay(POINT cursor) {
+  HoverRects rects;
+  for (size_t i = 0; i < actionButtons_.size(); ++i) rects.actions[i] = actionButtons_[i].GetWindowRect();
+  const auto& choices = ChoiceButtons();
+  size_t hoverIndex = 0;
+  for (size_t i = 0; i < choices.size(); ++i)
+    if (choices[i].hover) rects.choices[hoverIndex++] = choiceButtons_[i].GetWindowRect();
+  ExecutePlan(HoverPlan(cursor, rects, CurrentSettingValues()));
+}
+
+BOOL CConfigureDlg::PreTranslateMessage(MSG* msg) {
+  switch (msg->message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      return TRUE;
+    case WM_MOUSEMOVE:
+      RunHoverOverlay(msg->pt);
+      break;
+    case WM_LBUTTONUP:
+      // A button's own drawing on release covers the overlay; a release outside the pressed button
+      // reports no click but has redrawn it all the same.
+      ScheduleRefresh(kRefreshDelay);
+      break;
+    default:
+      break;
+  }
+  return CSkinnedDialog::PreTranslateMessage(msg);
+}
+
+void CConfigureDlg::CheckForeground() {
+  // A paint copies the background over the overlay. While another window is in front paints only disarm;
+  // the first paint back in front schedules one refresh.
+  const HWND foreground = ::GetForegroundWindow();
+  const HWND mainWindow = ::FindWindowW(nullptr, kMainWindowTitle);
+  if (foreground != mainWindow) refreshArmed_ = 0;
+  if (foreground == mainWindow && !refreshArmed_) {
+    ScheduleRefresh(kRefreshDelay);
+    refreshArmed_ = 1;
+  }
+}
+
+LRESULT CConfigureDlg::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
+  dragging_ = 1;
+  return CSkinnedDialog::OnLButtonDown(wParam, lParam);
+}
+
+LRESULT CConfigureDlg::OnMouseMove(WPARAM, LPARAM) {
+  // The move loop of a drag takes all mouse input until the button is released, so this is the first move
+  // after the drag; the window may have been repainted at its new place without the overlay.
+  if (dragging_) {
+    ScheduleRefresh(kRefreshDelay);
+    dragging_ = 0;
+  }
+  return Default();
+}
+
+}  // namespace main_window

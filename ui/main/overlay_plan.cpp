@@ -1,0 +1,66 @@
+#include "ui/main/overlay_plan.h"
+
+#include <algorithm>
+
+#include "res/resource.h"
+
+namespace main_window {
+
+SettingValues CurrentSettingValues() {
+  SettingValues values{};
+  for (int row = 0; row < card::kSettingCount; ++row) values[static_cast<size_t>(row)] = card::GetSetting(row);
+  return values;
+}
+
+bool IsChoiceSelected(const ChoiceButton& choice, const SettingValues& values) {
+  const int32_t stored = values[static_cast<size_t>(choice.row)];
+  if (stored == choice.value) return true;
+  if (!choice.markedWhenUnmatched) return false;
+  const auto& choices = ChoiceButtons();
+  return std::none_of(choices.begin(), choices.end(), [&](const ChoiceButton& other) {
+    return other.row == choice.row && other.value == stored;
+  });
+}
+
+OverlayPlan MarkerRefreshPlan(const SettingValues& values) {
+  OverlayPlan plan;
+  for (const ChoiceButton& choice : ChoiceButtons()) {
+    if (!IsChoiceSelected(choice, values))
+      plan.Add({choice.face, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+    else if (choice.selectedImage)
+      plan.Add({choice.selectedImage, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+    else
+      plan.Add({IDB_MAIN_MARKER, choice.marker.x, choice.marker.y, kMarkerSize.cx, kMarkerSize.cy});
+  }
+  return plan;
+}
+
+bool IsStrictlyInside(const RECT& rect, POINT point, int inset) {
+  return rect.left + inset < point.x && point.x < rect.right - inset && rect.top + inset < point.y &&
+         point.y < rect.bottom - inset;
+}
+
+OverlayPlan HoverPlan(POINT cursor, const HoverRects& rects, const SettingValues& values) {
+  OverlayPlan plan;
+  const auto& actions = ActionButtons();
+  for (size_t i = 0; i < actions.size(); ++i) {
+    const ActionButton& button = actions[i];
+    if (IsStrictlyInside(rects.actions[i], cursor, button.hoverInset))
+      plan.Add({button.hover, button.at.x, button.at.y, button.size.cx, button.size.cy, button.normal});
+    else
+      plan.Add({button.normal, button.at.x, button.at.y, button.size.cx, button.size.cy});
+  }
+  size_t hoverIndex = 0;
+  for (const ChoiceButton& choice : ChoiceButtons()) {
+    if (!choice.hover) continue;
+    const RECT& rect = rects.choices[hoverIndex++];
+    if (IsChoiceSelected(choice, values)) continue;  // the selected choice keeps its selected look
+    if (IsStrictlyInside(rect, cursor))
+      plan.Add({choice.hover, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy, choice.face});
+    else
+      plan.Add({choice.face, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+  }
+  return plan;
+}
+
+}  // namespace main_window

@@ -1,0 +1,15 @@
+// Where the main window goes on a small screen.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace main_window {
+
+// On screens at most 800 pixels high the centred window is raised so that its bottom (OK and reset) clears
+// the taskbar: left centred, top = screen height - current bottom - 60. Taller screens keep it centred
+// (nullopt).
+std::optional<POINT> SmallScreenPosition(int screenWidth, int screenHeight, const RECT& window);
+
+}  // namespace main_window
