@@ -1,5 +1,6 @@
 #include "ui/main/clock_panel.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace main_window {
@@ -30,9 +31,9 @@ void FormatClockText(const ClockFields& fields, wchar_t (&text)[kClockTextCapaci
                 fields.day, afternoon ? L"PM" : L"AM", hour12, fields.minute, fields.second);
 }
 
-RECT ClockRepaintRect(int32_t dateChanged) {
+RECT ClockRepaintRect(int32_t dateChanged, int secondsDrawnAt) {
   RECT rect = kClockLineRect;
-  if (!dateChanged) rect.left = kClockSecondsLeft;
+  if (!dateChanged) rect.left = std::clamp(secondsDrawnAt, static_cast<int>(kClockLineRect.left), kClockSecondsLeft);
   return rect;
 }
 

@@ -19,6 +19,8 @@ constexpr size_t kClockTextCapacity = 1000;
 // The line's rectangle in the main window; while only the second changes, the part from kClockSecondsLeft on.
 constexpr RECT kClockLineRect{260, 686, 428, 698};
 constexpr int kClockSecondsLeft = 410;
+// The line's last two characters are the seconds.
+constexpr size_t kClockSecondsLength = 2;
 
 // Returns 1 when `now` equals the fields in all six parts. Otherwise stores the new parts and returns 0, with
 // `dateChanged` 1 when year, month, day, hour or minute changed and 0 when only the second did.
@@ -27,8 +29,10 @@ int CompareClock(const SYSTEMTIME& now, ClockFields& fields, int32_t& dateChange
 // "2012-11-30 PM 03: 07: 09": date, day half, 12-hour clock (0 and 12 show as 12), minute, second.
 void FormatClockText(const ClockFields& fields, wchar_t (&text)[kClockTextCapacity]);
 
-// The part of the line to repaint after a change.
-RECT ClockRepaintRect(int32_t dateChanged);
+// The part of the line to repaint after a change. `secondsDrawnAt` is where the last paint put the seconds:
+// x = 410 holds for the line's intended font (bold Gulim), but where Windows lacks that font its substitute
+// is narrower and the seconds sit further left, and a repaint from 410 alone would freeze them on screen.
+RECT ClockRepaintRect(int32_t dateChanged, int secondsDrawnAt = kClockSecondsLeft);
 
 // The "Time zone" setting is an index into the picker's 25 offsets; the picker opens at 21 (UTC+09:00) for a
 // stored value outside 0..24.

@@ -14,7 +14,7 @@ int CConfigureDlg::CompareClockStep() {
 
 void CConfigureDlg::FormatClockStep() {
   FormatClockText(clock_, clockText_);
-  InvalidateRect(ClockRepaintRect(dateChanged_), true);
+  InvalidateRect(ClockRepaintRect(dateChanged_, clockSecondsDrawnAt_), true);
 }
 
 void CConfigureDlg::OnSystemTime() { StartDateTimeSettings(); }

@@ -34,6 +34,12 @@ void DrawLine(HDC dc, const wchar_t* text, const RECT& rect) {
   ::DrawTextW(dc, text, -1, &clip, DT_SINGLELINE | DT_VCENTER);
 }
 
+int TextWidth(HDC dc, const wchar_t* text, size_t length) {
+  SIZE extent{};
+  ::GetTextExtentPoint32W(dc, text, static_cast<int>(length), &extent);
+  return extent.cx;
+}
+
 // "Model: ..." or "Firmware: ..." with a Version table value, which is narrow text from ver.txt.
 void DrawVersionLine(HDC dc, const wchar_t* label, const char* value, const RECT& rect) {
   wchar_t wide[card::kVersionValueMax + 1] = {};
@@ -127,7 +133,7 @@ LRESULT CConfigureDlg::OnPaint(WPARAM, LPARAM) {
   return 0;
 }
 
-void CConfigureDlg::PaintTexts(HDC dc) const {
+void CConfigureDlg::PaintTexts(HDC dc) {
   fw::UniqueFont font = CreateTextFont();
   fw::ScopedSelect selectFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
@@ -136,6 +142,9 @@ void CConfigureDlg::PaintTexts(HDC dc) const {
   DrawVersionLine(dc, L"Firmware", card::FirmwareText(), kFirmwareLineRect);
   ::SetTextColor(dc, kClockTextColour);
   DrawLine(dc, clockText_, kClockLineRect);
+  const size_t length = std::wcslen(clockText_);
+  const size_t beforeSeconds = length > kClockSecondsLength ? length - kClockSecondsLength : 0;
+  clockSecondsDrawnAt_ = kClockLineRect.left + TextWidth(dc, clockText_, beforeSeconds);
 }
 
 LRESULT CConfigureDlg::OnSysCommand(WPARAM command, LPARAM) {

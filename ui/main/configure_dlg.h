@@ -59,7 +59,7 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
 
   // Painting (configure_dlg.cpp).
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  void PaintTexts(HDC dc) const;
+  void PaintTexts(HDC dc);
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnBringToFront(WPARAM wParam, LPARAM lParam);
@@ -100,6 +100,7 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   int32_t refreshArmed_ = 1;
   int32_t dragging_ = 0;
   int32_t dateChanged_ = 1;
+  int clockSecondsDrawnAt_ = kClockSecondsLeft;  // measured by each paint
 };
 
 }  // namespace main_window

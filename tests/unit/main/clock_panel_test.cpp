@@ -96,6 +96,15 @@ TEST(ClockRepaint, OnlyTheSecondsWhileOnlyTheSecondChanges) {
   EXPECT_EQ(seconds.bottom, 698);
 }
 
+TEST(ClockRepaint, ReachesTheSecondsWhereANarrowerSubstituteFontPutThem) {
+  EXPECT_EQ(ClockRepaintRect(0, 394).left, 394);
+  EXPECT_EQ(ClockRepaintRect(0, 410).left, 410);
+  EXPECT_EQ(ClockRepaintRect(0, 416).left, 410);  // never less than the seconds' intended place
+  EXPECT_EQ(ClockRepaintRect(0, 100).left, 260);  // never outside the line
+  EXPECT_EQ(ClockRepaintRect(1, 394).left, 260);
+  EXPECT_EQ(ClockRepaintRect(0, 394).right, 428);
+}
+
 TEST(TimeZonePicker, OpensAtTheStoredZoneOrAtUtcPlusNineForAValueOutsideTheList) {
   EXPECT_EQ(PickerStartIndex(0), 0);
   EXPECT_EQ(PickerStartIndex(12), 12);
