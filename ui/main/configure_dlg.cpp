@@ -8,13 +8,10 @@
 #include "card/version_table.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
+#include "ui/advanced/advance_dlg.h"
 #include "ui/advanced/advanced_window_rect.h"
 #include "ui/dialogs/about_dlg.h"
 #include "ui/main/window_placement.h"
-#if __has_include("ui/advanced/advance_dlg.h")
-#include "ui/advanced/advance_dlg.h"
-#define DQ_HAS_ADVANCED_WINDOW 1
-#endif
 
 namespace main_window {
 namespace {
@@ -182,12 +179,11 @@ void CConfigureDlg::OnChoice(UINT id) {
 }
 
 void CConfigureDlg::OnAdvanced() {
+  advanced::CAdvanceDlg advancedWindow;
+  // The advanced window opens at this window's top-right corner.
   const RECT rect = GetWindowRect();
   advanced::TheAdvancedWindowRect() = {rect.left, rect.top, rect.right, rect.bottom};
-#ifdef DQ_HAS_ADVANCED_WINDOW
-  advanced::CAdvanceDlg advancedWindow;
   advancedWindow.DoModal();
-#endif
 }
 
 }  // namespace main_window
