@@ -1,0 +1,445 @@
+// The advanced window on its real layout and bitmaps, run modally against a known Advanced snapshot and
+// driven with real mouse input; each script runs inside the window's modal loop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "card/advanced_snapshot.h"
+#include "framework/gdi.h"
+#include "res/resource.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/real_input.h"
+#include "tests/support/screen_probe.h"
+#include "ui/advanced/advance_dlg.h"
+#include "ui/advanced/advanced_window_rect.h"
+#include "ui/advanced/choice_buttons.h"
+
+namespace {
+
+using advanced::CAdvanceDlg;
+using testsupport::PumpFor;
+using testsupport::PumpUntil;
+using testsupport::RealInput;
+using Values = std::array<int32_t, 10>;
+
+constexpr Values kDefaults = {0, 0, 0, 0, 0, 0, 0, 0, 0, 4};
+constexpr int kMemoryPartition = 8, kTerritory = 9;
+
+void StoreSnapshot(const Values& values) {
+  int32_t raw[10];
+  std::copy(values.begin(), values.end(), raw);
+  card::StoreAdvancedSnapshot(raw);
+}
+
+Values Snapshot() {
+  int32_t raw[10];
+  card::LoadAdvancedSnapshot(raw);
+  Values values;
+  std::copy(std::begin(raw), std::end(raw), values.begin());
+  return values;
+}
+
+Values WorkingOf(const CAdvanceDlg& dialog) {
+  Values values;
+  std::copy(dialog.Working().begin(), dialog.Working().end(), values.begin());
+  return values;
+}
+
+POINT WindowOrigin(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return POINT{rect.left, rect.top};
+}
+
+// Real clicks at window pixels, wherever the window stands now.
+void ClickWindowAt(HWND window, int x, int y) {
+  const POINT origin = WindowOrigin(window);
+  ASSERT_TRUE(RealInput::Click(origin.x + x, origin.y + y)) << RealInput::LastError();
+}
+
+void ClickChoice(HWND window, UINT id) {
+  const advanced::ChoiceButton* button = advanced::FindChoiceButton(id);
+  ClickWindowAt(window, button->x + button->width / 2, button->y + button->height / 2);
+}
+
+void ClickCancel(HWND window) { ClickWindowAt(window, 433 + 18, 11 + 18); }
+
+// ---- Running the window --------------------------------------------------------------------------------------------
+
+// A thread timer runs the pending script inside whichever message loop is running (the window's modal
+// loop, or the notice box's).
+std::function<void()> g_script;
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  std::function<void()> script = std::move(g_script);
+  script();
+}
+
+struct WindowRun {
+  INT_PTR result = -1;
+  bool leftOpen = false;  // the script returned with the window open: it was closed for it
+  Values snapshot{};
+};
+
+WindowRun RunAdvanced(const Values& snapshot, const std::function<void(CAdvanceDlg&)>& script) {
+  StoreSnapshot(snapshot);
+  advanced::TheAdvancedWindowRect() = {100, 50, 582, 833};
+  CAdvanceDlg dialog;
+  WindowRun run;
+  g_script = [&] {
+    PumpFor(250);  // the first Marker refresh comes 150 ms after initialisation
+    script(dialog);
+    if (dialog.m_hWnd && ::IsWindowVisible(dialog.m_hWnd)) {
+      run.leftOpen = true;
+      dialog.PostMessage(WM_CLOSE);
+    }
+  };
+  ::SetTimer(nullptr, 0, 10, &RunScript);
+  run.result = dialog.DoModal();
+  run.snapshot = Snapshot();
+  return run;
+}
+
+// The notice box that the window's OK opens: a popup owned by the window.
+HWND g_noticeOwner = nullptr;
+POINT g_noticeButton{};
+bool g_noticeAnswered = false;
+
+BOOL CALLBACK FindOwnedPopup(HWND window, LPARAM found) {
+  if (::GetWindow(window, GW_OWNER) != g_noticeOwner || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void CALLBACK AnswerNotice(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND notice = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedPopup, reinterpret_cast<LPARAM>(&notice));
+  if (!notice) return;
+  ::KillTimer(nullptr, id);
+  const POINT origin = WindowOrigin(notice);
+  g_noticeAnswered = RealInput::Click(origin.x + g_noticeButton.x, origin.y + g_noticeButton.y);
+}
+
+// Presses the window's OK and answers the notice box with its Apply or its Cancel button.
+void PressOk(HWND window, bool confirm) {
+  g_noticeOwner = window;
+  g_noticeButton = confirm ? POINT{238, 199} : POINT{366, 199};
+  g_noticeAnswered = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &AnswerNotice);
+  ClickWindowAt(window, 310 + 82, 723 + 30);
+  ::KillTimer(nullptr, timer);
+  EXPECT_TRUE(g_noticeAnswered) << "the notice box was shown and answered";
+}
+
+// ---- What the screen shows -----------------------------------------------------------------------------------------
+
+// 32-bit pixels of width x height from (x, y) of a device context.
+std::vector<uint32_t> Pixels(HDC source, int x, int y, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  fw::UniqueBitmap copy(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  fw::MemoryDC memory(source);
+  {
+    fw::ScopedSelect select(memory.get(), copy.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, source, x, y, SRCCOPY);
+  }
+  ::GdiFlush();
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + width * height);
+  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+std::vector<uint32_t> ImagePixels(UINT id, int width, int height) {
+  fw::UniqueBitmap image = fw::LoadSectionBitmap(id);
+  HDC screen = ::GetDC(nullptr);
+  fw::MemoryDC memory(screen);
+  ::ReleaseDC(nullptr, screen);
+  fw::ScopedSelect select(memory.get(), image.get());
+  return Pixels(memory.get(), 0, 0, width, height);
+}
+
+// True once the window shows the top-left width x height of the bitmap at (x, y) of its own pixels.
+bool Shows(HWND window, int x, int y, UINT bitmap, int width, int height) {
+  const std::vector<uint32_t> expected = ImagePixels(bitmap, width, height);
+  const POINT origin = WindowOrigin(window);
+  return PumpUntil(
+      [&] {
+        HDC screen = ::GetDC(nullptr);
+        const bool same = Pixels(screen, origin.x + x, origin.y + y, width, height) == expected;
+        ::ReleaseDC(nullptr, screen);
+        return same;
+      },
+      1000);
+}
+
+bool ShowsMarker(HWND window, UINT id) {
+  const advanced::ChoiceButton* button = advanced::FindChoiceButton(id);
+  return Shows(window, button->x + button->markerDx, button->markerY, IDB_ADV_MARKER, 14, 14);
+}
+
+bool ShowsPlainImage(HWND window, UINT id) {
+  const advanced::ChoiceButton* button = advanced::FindChoiceButton(id);
+  return Shows(window, button->x, button->y, button->normalImage, button->width, button->height);
+}
+
+// ---- The slider ----------------------------------------------------------------------------------------------------
+
+HWND Slider(HWND window) { return ::GetDlgItem(window, IDC_ADV_PARTITION_SLIDER); }
+HWND Thumb(HWND window) { return ::GetDlgItem(Slider(window), IDC_SLIDER_THUMB); }
+
+// The Thumb's left edge in slider pixels.
+int ThumbLeft(HWND window) {
+  RECT slider{}, thumb{};
+  ::GetWindowRect(Slider(window), &slider);
+  ::GetWindowRect(Thumb(window), &thumb);
+  return thumb.left - slider.left;
+}
+
+// Drags the Thumb by its centre so that its centre ends at slider pixel x, and lets it go there.
+void DragThumbTo(HWND window, int x) {
+  RECT slider{}, thumb{};
+  ::GetWindowRect(Slider(window), &slider);
+  ::GetWindowRect(Thumb(window), &thumb);
+  const int y = (thumb.top + thumb.bottom) / 2;
+  ASSERT_TRUE(RealInput::Drag(POINT{(thumb.left + thumb.right) / 2, y}, POINT{slider.left + x, y}))
+      << RealInput::LastError();
+}
+
+class AdvancedWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(RealInput::Available()) << RealInput::LastError(); }
+  void TearDown() override { RealInput::Park(); }
+};
+
+// ---- Opening, choices, confirmation --------------------------------------------------------------------------------
+
+TEST_F(AdvancedWindow, OpensAtTheMainWindowsTopRightCornerWithItsBackgroundsSize) {
+  RECT placed{};
+  const WindowRun run = RunAdvanced(kDefaults, [&](CAdvanceDlg& dialog) {
+    ::GetWindowRect(dialog.m_hWnd, &placed);
+    ClickCancel(dialog.m_hWnd);
+  });
+  EXPECT_EQ(placed.left, 582);
+  EXPECT_EQ(placed.top, 50);
+  EXPECT_EQ(placed.right - placed.left, 482);
+  EXPECT_EQ(placed.bottom - placed.top, 783);
+  EXPECT_FALSE(run.leftOpen);
+  EXPECT_EQ(run.result, IDCANCEL);
+}
+
+TEST_F(AdvancedWindow, EveryChoiceStoresItsValueAndAConfirmedOkStoresTheWorkingCopy) {
+  // Values outside every group, so that each click changes its slot.
+  const Values start = {7, 1, 7, 7, 7, 7, 7, 7, 7, 6};
+  const WindowRun run = RunAdvanced(start, [&](CAdvanceDlg& dialog) {
+    for (const advanced::ChoiceButton& button : advanced::ChoiceButtons()) {
+      if (button.test == advanced::MarkerTest::kHidden) continue;
+      ClickChoice(dialog.m_hWnd, button.id);
+      EXPECT_EQ(dialog.Working()[button.slot], button.value) << "after a click on " << button.id;
+    }
+    EXPECT_EQ(Snapshot(), start) << "nothing is stored before OK";
+    PressOk(dialog.m_hWnd, true);
+  });
+  EXPECT_EQ(run.result, IDOK);
+  EXPECT_EQ(run.snapshot, (Values{1, 1, 2, 3, 3, 0, 0, 2, 1, 6})) << "the rightmost choice of each group";
+}
+
+TEST_F(AdvancedWindow, MarkersFollowTheClicksAndTheInvertedOnOffGroups) {
+  const WindowRun run = RunAdvanced(kDefaults, [&](CAdvanceDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    EXPECT_TRUE(ShowsMarker(window, IDC_ADV_BITRATE_0));
+    EXPECT_TRUE(ShowsMarker(window, IDC_ADV_PARKING_BW_OFF)) << "value 0 marks OFF, the second button";
+    EXPECT_TRUE(ShowsPlainImage(window, IDC_ADV_PARKING_BW_ON));
+    for (UINT id : {IDC_ADV_BITRATE_0 + 2, IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 1}) ClickChoice(window, id);
+    EXPECT_TRUE(ShowsMarker(window, IDC_ADV_BITRATE_0 + 2));
+    EXPECT_TRUE(ShowsPlainImage(window, IDC_ADV_BITRATE_0)) << "the old marker is covered";
+    EXPECT_TRUE(ShowsMarker(window, IDC_ADV_FLIP_ON));
+    EXPECT_TRUE(ShowsPlainImage(window, IDC_ADV_FLIP_OFF));
+    EXPECT_TRUE(ShowsMarker(window, IDC_ADV_GPS_0 + 1));
+    ClickCancel(window);
+  });
+  EXPECT_EQ(run.snapshot, kDefaults);
+}
+
+TEST_F(AdvancedWindow, DeclinedNoticeKeepsTheWindowOpenWithTheClickedValues) {
+  const WindowRun run = RunAdvanced(kDefaults, [&](CAdvanceDlg& dialog) {
+    ClickChoice(dialog.m_hWnd, IDC_ADV_DRIVING_FPS_0 + 2);
+    ClickChoice(dialog.m_hWnd, IDC_ADV_VIDEO_OUT_PAL);
+    PressOk(dialog.m_hWnd, false);
+    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+    EXPECT_EQ(Snapshot(), kDefaults);
+    EXPECT_EQ(WorkingOf(dialog), (Values{1, 0, 0, 2, 0, 0, 0, 0, 0, 4}));
+    EXPECT_TRUE(ShowsMarker(dialog.m_hWnd, IDC_ADV_VIDEO_OUT_PAL)) << "markers under the notice box come back";
+    PressOk(dialog.m_hWnd, true);
+  });
+  EXPECT_EQ(run.result, IDOK);
+  EXPECT_EQ(run.snapshot, (Values{1, 0, 0, 2, 0, 0, 0, 0, 0, 4}));
+}
+
+TEST_F(AdvancedWindow, CancelCloseAndKeysStoreNothing) {
+  const Values start = {1, 2, 1, 1, 1, 1, 0, 1, 1, 6};
+  const auto changeEverything = [](HWND window) {
+    for (UINT id : {IDC_ADV_VIDEO_OUT_NTSC, IDC_ADV_BITRATE_0, IDC_ADV_PARKING_BW_OFF, IDC_ADV_PARTITION_DEFAULT})
+      ClickChoice(window, id);
+  };
+  const WindowRun cancelled = RunAdvanced(start, [&](CAdvanceDlg& dialog) {
+    changeEverything(dialog.m_hWnd);
+    ClickCancel(dialog.m_hWnd);
+  });
+  EXPECT_EQ(cancelled.result, IDCANCEL);
+  EXPECT_FALSE(cancelled.leftOpen);
+  EXPECT_EQ(cancelled.snapshot, start);
+
+  const WindowRun keys = RunAdvanced(start, [&](CAdvanceDlg& dialog) {
+    changeEverything(dialog.m_hWnd);
+    for (const char* key : {"Return", "Escape", "space", "alt+F4"}) {
+      ASSERT_TRUE(RealInput::Key(key)) << RealInput::LastError();
+      EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd)) << key << " does nothing";
+    }
+    // The close command of the taskbar button's menu.
+    dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(dialog.m_hWnd); })) << "the close request ends it";
+  });
+  EXPECT_EQ(keys.result, IDCANCEL);
+  EXPECT_FALSE(keys.leftOpen);
+  EXPECT_EQ(keys.snapshot, start);
+}
+
+TEST_F(AdvancedWindow, ValuesOutsideTheGroupsShowAsSuchAndAreStoredBack) {
+  const Values start = {0, 2, 5, 0, 0, 3, 0, 0, 1, 4};
+  const WindowRun run = RunAdvanced(start, [&](CAdvanceDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    for (UINT id = IDC_ADV_BITRATE_0; id <= IDC_ADV_BITRATE_0 + 2; ++id)
+      EXPECT_TRUE(ShowsPlainImage(window, id)) << "Bit rate 5 marks no choice: " << id;
+    EXPECT_TRUE(ShowsMarker(window, IDC_ADV_PARKING_BW_ON)) << "Parking Black and White 3 marks both";
+    EXPECT_TRUE(ShowsMarker(window, IDC_ADV_PARKING_BW_OFF));
+    PressOk(window, true);
+  });
+  EXPECT_EQ(run.result, IDOK);
+  EXPECT_EQ(run.snapshot, start);
+}
+
+TEST_F(AdvancedWindow, CloseCrossShowsItsHoverImageOnlyMoreThanFivePixelsInside) {
+  RunAdvanced(kDefaults, [&](CAdvanceDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    const POINT origin = WindowOrigin(window);
+    ASSERT_TRUE(RealInput::MoveTo(origin.x + 433 + 18, origin.y + 11 + 18));
+    EXPECT_TRUE(Shows(window, 433, 11, IDB_ADV_CANCEL_HOVER, 37, 37));
+    ASSERT_TRUE(RealInput::MoveTo(origin.x + 433 + 3, origin.y + 11 + 18));
+    EXPECT_TRUE(Shows(window, 433, 11, IDB_ADV_CANCEL, 37, 37)) << "3 pixels inside the edge";
+    ASSERT_TRUE(RealInput::MoveTo(origin.x + 310 + 3, origin.y + 723 + 3));
+    EXPECT_TRUE(Shows(window, 310, 723, IDB_OK_HOVER, 164, 60)) << "OK reacts right inside its edge";
+    ASSERT_TRUE(RealInput::MoveTo(origin.x + 200, origin.y + 700));
+    EXPECT_TRUE(Shows(window, 310, 723, IDB_OK, 164, 60));
+    ClickCancel(window);
+  });
+}
+
+TEST_F(AdvancedWindow, ClicksAndHoveringLeakNoGdiObjects) {
+  RunAdvanced(kDefaults, [&](CAdvanceDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    const auto exercise = [&] {
+      ClickChoice(window, IDC_ADV_GPS_0 + 2);
+      ClickChoice(window, IDC_ADV_PARTITION_CUSTOM);
+      ClickChoice(window, IDC_ADV_PARTITION_DEFAULT);
+      const POINT origin = WindowOrigin(window);
+      RealInput::MoveTo(origin.x + 451, origin.y + 29);
+      RealInput::MoveTo(origin.x + 392, origin.y + 753);
+      RealInput::MoveTo(origin.x + 200, origin.y + 700);
+      PumpFor(100);
+    };
+    exercise();  // the first round may create what the platform keeps for good
+    const long before = testsupport::GdiObjectCount();
+    ASSERT_GE(before, 0);
+    for (int round = 0; round < 3; ++round) exercise();
+    EXPECT_EQ(testsupport::GdiObjectCount(), before);
+    ClickCancel(window);
+  });
+}
+
+// ---- The partition slider ------------------------------------------------------------------------------------------
+
+TEST_F(AdvancedWindow, DefaultModeDisablesTheSliderInTheMiddleAndCustomSettingBringsBackTheSplit) {
+  const WindowRun run = RunAdvanced({0, 0, 0, 0, 0, 0, 0, 0, 0, 7}, [&](CAdvanceDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    EXPECT_FALSE(::IsWindowEnabled(Slider(window)));
+    EXPECT_FALSE(::IsWindowEnabled(Thumb(window)));
+    EXPECT_EQ(dialog.Slider().GetPos(), 40);
+    EXPECT_EQ(ThumbLeft(window), 141);
+    // Clicks on the disabled channel and Thumb change nothing.
+    ClickWindowAt(window, 66 + 250, 645 + 4);
+    ClickWindowAt(window, 66 + 156, 645 + 4);
+    PumpFor(200);
+    EXPECT_EQ(dialog.Slider().GetPos(), 40);
+    EXPECT_EQ(dialog.Working()[kTerritory], 7);
+
+    ClickChoice(window, IDC_ADV_PARTITION_CUSTOM);
+    EXPECT_TRUE(::IsWindowEnabled(Slider(window)));
+    EXPECT_TRUE(::IsWindowEnabled(Thumb(window)));
+    EXPECT_EQ(dialog.Slider().GetPos(), 70);
+    EXPECT_EQ(ThumbLeft(window), 247);
+
+    ClickChoice(window, IDC_ADV_PARTITION_DEFAULT);
+    EXPECT_FALSE(::IsWindowEnabled(Thumb(window)));
+    EXPECT_EQ(ThumbLeft(window), 141);
+    PressOk(window, true);
+  });
+  EXPECT_EQ(run.snapshot[kMemoryPartition], 0);
+  EXPECT_EQ(run.snapshot[kTerritory], 4);
+}
+
+TEST_F(AdvancedWindow, ReleasedThumbStoresTheRoundedTerritoryAndSnapsToIt) {
+  struct Case {
+    int centre;  // slider pixel where the Thumb's centre is let go
+    int released;
+    int32_t territory;
+    int snappedLeft;
+  };
+  // Position = trunc((centre - 15) / 283 * 80); snapped Thumb left = trunc(283 / 80 * 10 * territory).
+  for (const Case c : {Case{171, 44, 4, 141}, Case{175, 45, 5, 176}, Case{310, 80, 8, 283}}) {
+    SCOPED_TRACE(c.released);
+    const WindowRun run = RunAdvanced({0, 0, 0, 0, 0, 0, 0, 0, 1, 2}, [&](CAdvanceDlg& dialog) {
+      const HWND window = dialog.m_hWnd;
+      DragThumbTo(window, c.centre);
+      EXPECT_EQ(dialog.Working()[kTerritory], c.territory);
+      EXPECT_TRUE(PumpUntil([&] { return dialog.Slider().GetPos() == c.territory * 10; }, 1000))
+          << "snapped 150 ms after the release to " << c.territory * 10 << ", at " << dialog.Slider().GetPos();
+      EXPECT_EQ(ThumbLeft(window), c.snappedLeft);
+      PressOk(window, true);
+    });
+    EXPECT_EQ(run.snapshot[kMemoryPartition], 1);
+    EXPECT_EQ(run.snapshot[kTerritory], c.territory);
+  }
+}
+
+TEST_F(AdvancedWindow, CustomSplitSurvivesASwitchToDefaultAndBack) {
+  const WindowRun run = RunAdvanced({0, 0, 0, 0, 0, 0, 0, 0, 1, 2}, [&](CAdvanceDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    DragThumbTo(window, 15 + 248);  // position 70
+    PumpFor(250);
+    ClickChoice(window, IDC_ADV_PARTITION_DEFAULT);
+    ClickChoice(window, IDC_ADV_PARTITION_CUSTOM);
+    EXPECT_EQ(dialog.Slider().GetPos(), 70);
+    PressOk(window, true);
+  });
+  EXPECT_EQ(run.snapshot[kMemoryPartition], 1);
+  EXPECT_EQ(run.snapshot[kTerritory], 7);
+}
+
+TEST_F(AdvancedWindow, TerritoryBeyondTheScaleIsStoredBackUntouched) {
+  const WindowRun run = RunAdvanced({0, 0, 0, 0, 0, 0, 0, 0, 1, 12}, [&](CAdvanceDlg& dialog) {
+    EXPECT_EQ(dialog.Slider().GetPos(), 120);
+    EXPECT_TRUE(::IsWindowEnabled(Thumb(dialog.m_hWnd)));
+    PressOk(dialog.m_hWnd, true);
+  });
+  EXPECT_EQ(run.snapshot[kMemoryPartition], 1);
+  EXPECT_EQ(run.snapshot[kTerritory], 12);
+}
+
+}  // namespace
