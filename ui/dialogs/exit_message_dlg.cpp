@@ -4,8 +4,7 @@
 
 namespace dialogs {
 
-CExitMessageDlg::CExitMessageDlg(fw::CWnd* parent)
-    : CSkinnedDialog(IDD_EXIT_MESSAGE, IDB_EXIT_BACKGROUND, parent) {}
+CExitMessageDlg::CExitMessageDlg(fw::CWnd* parent) : CSkinnedDialog(IDD_EXIT_MESSAGE, IDB_EXIT_BACKGROUND, parent) {}
 
 void CExitMessageDlg::DoDataExchange() { okButton_.SubclassDlgItem(IDOK, m_hWnd); }
 

@@ -12,8 +12,6 @@ constexpr const wchar_t* kTexts[kTimeZoneCount] = {
 
 }  // namespace
 
-const wchar_t* TimeZoneText(int index) {
-  return index >= 0 && index < kTimeZoneCount ? kTexts[index] : nullptr;
-}
+const wchar_t* TimeZoneText(int index) { return index >= 0 && index < kTimeZoneCount ? kTexts[index] : nullptr; }
 
 }  // namespace dialogs

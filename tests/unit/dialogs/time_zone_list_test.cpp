@@ -1,10 +1,10 @@
 // The picker's list texts: one blank, "UTC", and the signed whole-hour offset (none for UTC itself).
+#include "ui/dialogs/time_zone_list.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
-
-#include "ui/dialogs/time_zone_list.h"
 
 namespace {
 

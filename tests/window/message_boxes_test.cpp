@@ -1,0 +1,167 @@
+// The three skinned message boxes and the about box, driven with real mouse and key input.
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "tests/support/screen_probe.h"
+#include "tests/window/dialog_probe.h"
+#include "tests/window/modal_driver.h"
+#include "ui/dialogs/about_dlg.h"
+#include "ui/dialogs/exit_message_dlg.h"
+#include "ui/dialogs/no_usb_dlg.h"
+#include "ui/dialogs/notice_message_dlg.h"
+
+namespace {
+
+using namespace dialogs;
+using namespace dialogs_test;
+
+struct BoxRun {
+  DrivenRun run;
+  Ending ending;
+  int keyPresses = 0;
+};
+
+template <class Box>
+BoxRun RunBox(const std::function<void(HWND, const Probe<Box>&)>& script) {
+  Probe<Box> box;
+  BoxRun out;
+  out.run = RunDriven(box, [&](HWND window) { script(window, box); });
+  out.ending = box.ending;
+  out.keyPresses = box.keyPresses;
+  return out;
+}
+
+template <class Box>
+BoxRun ClickBox(POINT at) {
+  return RunBox<Box>([at](HWND window, const Probe<Box>&) { ClickAt(window, at.x, at.y); });
+}
+
+// Centres of the skinned buttons in client pixels; (304, 199) lies where the notice box's buttons overlap.
+constexpr POINT kOkButton{366, 199};
+constexpr POINT kApplyButton{238, 199};
+constexpr POINT kCancelButton{366, 199};
+constexpr POINT kButtonOverlap{304, 199};
+
+void ExpectEndedBy(const BoxRun& box, INT_PTR result) {
+  ASSERT_TRUE(box.run.scriptFoundDialog);
+  EXPECT_EQ(box.run.inputError, "");
+  EXPECT_FALSE(box.run.leftOpen);
+  EXPECT_EQ(box.run.result, result);
+  EXPECT_EQ(box.ending.count, 1);
+}
+
+TEST(MessageBoxes, EachButtonEndsItsBoxWithItsResultAndReleasesTheBackgroundOnce) {
+  struct Case {
+    const char* name;
+    BoxRun box;
+    INT_PTR result;
+  } cases[] = {
+      {"no-card OK", ClickBox<CNoUsbDlg>(kOkButton), IDOK},
+      {"closing OK", ClickBox<CExitMessageDlg>(kOkButton), IDOK},
+      {"notice Apply", ClickBox<CNoticeMessageDlg>(kApplyButton), IDOK},
+      {"notice Cancel", ClickBox<CNoticeMessageDlg>(kCancelButton), IDCANCEL},
+      {"notice Cancel's left edge", ClickBox<CNoticeMessageDlg>(kButtonOverlap), IDCANCEL},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ExpectEndedBy(c.box, c.result);
+    EXPECT_TRUE(c.box.ending.hadBackground);
+    EXPECT_EQ(c.box.ending.gdiReleased, 1) << "the background, and nothing else";
+  }
+}
+
+TEST(MessageBoxes, CloseMessageEndsWithCancelAndTheBackgroundIsReleasedOnlyByIt) {
+  auto close = [](HWND window, const auto&) { ::PostMessageW(window, WM_CLOSE, 0, 0); };
+  const BoxRun boxes[] = {RunBox<CNoUsbDlg>(close), RunBox<CNoticeMessageDlg>(close), RunBox<CExitMessageDlg>(close)};
+  for (const BoxRun& box : boxes) {
+    ExpectEndedBy(box, IDCANCEL);
+    EXPECT_FALSE(box.ending.hadBackground) << "the close handling released it before Cancel ran";
+    EXPECT_EQ(box.ending.gdiReleased, 0);
+  }
+}
+
+// Enter and Escape reach the box's filter and change nothing; the button still ends it afterwards.
+template <class Box>
+BoxRun PressEnterAndEscapeThenClick(POINT button, bool& openAfterKeys) {
+  return RunBox<Box>([&](HWND window, const Probe<Box>& box) {
+    PressKey("Return");
+    PressKey("Escape");
+    WaitFor([&] { return box.keyPresses >= 2; });
+    Sync(window);
+    openAfterKeys = ::IsWindowVisible(window) != FALSE;
+    ClickAt(window, button.x, button.y);
+  });
+}
+
+TEST(MessageBoxes, EnterAndEscapeDoNothing) {
+  bool open[3] = {};
+  const BoxRun boxes[] = {PressEnterAndEscapeThenClick<CNoUsbDlg>(kOkButton, open[0]),
+                          PressEnterAndEscapeThenClick<CNoticeMessageDlg>(kCancelButton, open[1]),
+                          PressEnterAndEscapeThenClick<CExitMessageDlg>(kOkButton, open[2])};
+  const INT_PTR results[] = {IDOK, IDCANCEL, IDOK};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(boxes[i].keyPresses, 2);
+    EXPECT_TRUE(open[i]);
+    ExpectEndedBy(boxes[i], results[i]);
+  }
+}
+
+TEST(MessageBoxes, DraggingTheMessagePanelMovesTheBox) {
+  RECT before{}, after{};
+  const BoxRun box = RunBox<CNoticeMessageDlg>([&](HWND window, const auto&) {
+    ::GetWindowRect(window, &before);
+    DragBy(window, 120, 90, 70, 40);
+    WaitFor([&] {
+      ::GetWindowRect(window, &after);
+      return after.left != before.left;
+    });
+    ClickAt(window, kCancelButton.x, kCancelButton.y);
+  });
+  ExpectEndedBy(box, IDCANCEL);
+  EXPECT_EQ(after.left - before.left, 70);
+  EXPECT_EQ(after.top - before.top, 40);
+  EXPECT_EQ(after.right - after.left, 440);
+}
+
+template <class Box>
+long GdiGrowthOverShowings(POINT button, int showings) {
+  auto click = [button](HWND window, const auto&) { ClickAt(window, button.x, button.y); };
+  RunBox<Box>(click);  // the first showing fills the platform's caches
+  const long before = testsupport::GdiObjectCount();
+  for (int i = 0; i < showings; ++i) RunBox<Box>(click);
+  return testsupport::GdiObjectCount() - before;
+}
+
+TEST(MessageBoxes, RepeatedShowingsLeaveNoGdiObjectsBehind) {
+  ASSERT_GT(testsupport::GdiObjectCount(), 0);
+  EXPECT_EQ(GdiGrowthOverShowings<CNoUsbDlg>(kOkButton, 8), 0);
+  EXPECT_EQ(GdiGrowthOverShowings<CNoticeMessageDlg>(kApplyButton, 8), 0);
+  EXPECT_EQ(GdiGrowthOverShowings<CExitMessageDlg>(kOkButton, 8), 0);
+}
+
+DrivenRun RunAboutBox(const std::function<void(HWND)>& script) {
+  CAboutDlg about;
+  return RunDriven(about, script);
+}
+
+TEST(AboutBox, EndsWithEnterEscapeOrItsButton) {
+  const DrivenRun enter = RunAboutBox([](HWND) { PressKey("Return"); });
+  const DrivenRun escape = RunAboutBox([](HWND) { PressKey("Escape"); });
+  const DrivenRun button = RunAboutBox([](HWND window) {
+    RECT ok{};
+    ::GetWindowRect(::GetDlgItem(window, IDOK), &ok);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&ok), 2);
+    ClickAt(window, (ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
+  });
+  for (const DrivenRun* run : {&enter, &escape, &button}) {
+    EXPECT_TRUE(run->scriptFoundDialog);
+    EXPECT_EQ(run->inputError, "");
+    EXPECT_FALSE(run->leftOpen);
+  }
+  EXPECT_EQ(enter.result, IDOK);
+  EXPECT_EQ(escape.result, IDCANCEL);
+  EXPECT_EQ(button.result, IDOK);
+}
+
+}  // namespace
