@@ -12,9 +12,9 @@
 
 namespace cardtest {
 
-std::optional<std::string> ReadBytes(const std::string& path) {
+std::string ReadBytes(const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
+  if (file == nullptr) return kNoFile;
   std::string bytes;
   char buffer[4096];
   size_t count;

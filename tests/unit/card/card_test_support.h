@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +17,10 @@ struct RecordingSink : card::CardWriteFailureSink {
   void OnCardNotWritable() override { ++failures; }
 };
 
-// Byte-exact file access, bypassing the text mode that the card code uses.
-std::optional<std::string> ReadBytes(const std::string& path);
+// Byte-exact file access, bypassing the text mode that the card code uses. A file that cannot be read
+// gives kNoFile.
+inline constexpr char kNoFile[] = "<no such file>";
+std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, std::string_view bytes);
 bool Exists(const std::string& path);
 unsigned long Attributes(const std::string& path);

@@ -45,7 +45,7 @@ TEST_F(ClockFile, TakesThePcsLocalTime) {
   card::WriteClockFile(sink_);
   SYSTEMTIME after;
   GetLocalTime(&after);
-  const std::string line = ReadBytes(CardFile("RTC_time.ini")).value_or("");
+  const std::string line = ReadBytes(CardFile("RTC_time.ini"));
   const auto digits = [](const SYSTEMTIME& time) {
     const std::string formatted = card::FormatClockLine(time);
     return formatted.substr(0, formatted.size() - 1) + "\r\n";

@@ -38,7 +38,7 @@ TEST_F(SettingsWriter, WritesSignedValuesWithoutPadding) {
   card::SetSetting(card::kTimeZone, INT32_MIN);
   card::SetSetting(card::kResolution, INT32_MAX);
   card::WriteSettings(sink_);
-  const std::string text = ReadBytes(CardFile("config.txt")).value_or("");
+  const std::string text = ReadBytes(CardFile("config.txt"));
   EXPECT_NE(text.find("\r\nSpeaker Volume=-3\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nDriving Mode Accelerator=9\r\n"), std::string::npos);
   EXPECT_EQ(text.rfind("Resolution=2147483647\r\n", 0), 0u);
@@ -51,7 +51,7 @@ TEST_F(SettingsWriter, ReplacesALongerOldFileAndWritesTheClockFileWithNoTemporar
   card::WriteSettings(sink_);
   EXPECT_EQ(sink_.failures, 0);
   EXPECT_EQ(ReadBytes(CardFile("config.txt")), kDefaultFile);
-  EXPECT_EQ(ReadBytes(CardFile("RTC_time.ini")).value_or("").size(), 33u);
+  EXPECT_EQ(ReadBytes(CardFile("RTC_time.ini")).size(), 33u);
   EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", "config.txt"}));
 }
 
@@ -135,7 +135,7 @@ class SettingsCheck : public cardtest::CardFolderTest {
     card::SetSetting(card::kNightBright, 4);
     card::WriteSettings(sink_);
     ASSERT_EQ(sink_.failures, 0);
-    written_ = ReadBytes(CardFile("config.txt")).value_or("");
+    written_ = ReadBytes(CardFile("config.txt"));
   }
   int CheckWith(std::string_view bytes) {
     cardtest::WriteBytes(CardFile("config.txt"), bytes);
