@@ -1,0 +1,177 @@
+#!/usr/bin/python3
+"""Start-up benchmark: DQ_configure.exe beside a minimal Win32 program, in the same run under Wine.
+
+Prints, for both programs, the time from process start to the first painted window (found by its pixels on the
+screen) and the peak working set (VmHWM of the Wine process, and PeakWorkingSetSize as Wine reports it); then the
+GDI objects, windows and kernel handles of the tool before and after a thousand mouse moves and clicks.
+Speed and size are printed, never asserted. The run fails only when it cannot measure, or when the tool's GDI
+objects or handles grow with the input (a leak per paint or per click).
+
+Usage: startup.py --build-dir DIR --exe DQ_configure.exe --minimal startup_minimal.exe --wininfo wininfo.exe
+"""
+import argparse
+import statistics
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
+
+from harness import card as card_module  # noqa: E402
+from harness import case, config, layout, screen, skin, wine  # noqa: E402
+from harness.waiting import wait_until  # noqa: E402
+
+RUNS = 3
+MINIMAL_TITLE = "DQ-bench-minimal"
+MINIMAL_FILL = (12, 34, 56)
+# Both programs centre a 482 x 783 window on the 1920 x 1080 screen.
+WINDOW_LEFT, WINDOW_TOP = 1920 // 2 - 482 // 2, 1080 // 2 - 783 // 2
+LEAK_TOLERANCE = 10   # Wine's own caches may add a few objects once; a leak per event adds hundreds
+
+
+def first_paint_seconds(command, painted, timeout=60):
+    """Starts `command` under Wine and returns (process, seconds until painted() holds)."""
+    started = time.monotonic()
+    process = subprocess.Popen(["wine", *command], env=wine.env(), stdin=subprocess.DEVNULL,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if not wait_until(painted, timeout, 0.005):
+        process.kill()
+        raise SystemExit(f"no painted window from {command} after {timeout} s")
+    return process, time.monotonic() - started
+
+
+def minimal_painted():
+    shot = screen.grab(WINDOW_LEFT + 100, WINDOW_TOP + 100, 8, 8)
+    return all(pixel == MINIMAL_FILL for pixel in shot.getdata())
+
+
+def tool_painted():
+    box = layout.BACKGROUND_PROBE
+    shot = screen.grab(WINDOW_LEFT + box.x, WINDOW_TOP + box.y, box.w, box.h)
+    return list(shot.getdata()) == list(skin.bitmap(layout.BACKGROUND).crop(
+        (box.x, box.y, box.x + box.w, box.y + box.h)).getdata())
+
+
+def vm_hwm_kib(pid):
+    for line in Path(f"/proc/{pid}/status").read_text().splitlines():
+        if line.startswith("VmHWM:"):
+            return int(line.split()[1])
+    return 0
+
+
+def end(process):
+    process.kill()
+    process.wait(timeout=10)
+
+
+def measure_start(label, command, painted, title):
+    """One start: seconds to the first paint, VmHWM and Wine's peak working set once the window has settled."""
+    process, seconds = first_paint_seconds(command, painted)
+    time.sleep(1.0)
+    figures = wine.process_figures(title) or {}
+    hwm = vm_hwm_kib(process.pid)
+    end(process)
+    wait_until(lambda: not any(w.title == title for w in wine.windows()), 10, 0.1)
+    return {"program": label, "seconds": seconds, "vm_hwm_kib": hwm,
+            "peak_working_set_kib": figures.get("peak_working_set", 0) // 1024,
+            "gdi_objects": figures.get("gdi_objects", -1)}
+
+
+def input_storm(events):
+    """`events` mouse moves and clicks over the main window, two moves (over an action button's hover area, then
+    the background) for each click on a choice: nothing that opens a window or ends the program. One xdotool
+    process per batch keeps the storm fast; press and release are separate events, without click's delays."""
+    hovers = [button.box.centre for button in layout.ACTIONS.values()]
+    plan = []
+    while len(plan) < events:
+        for i, choice in enumerate(layout.CHOICES):
+            plan += [("move", hovers[i % len(hovers)]), ("move", layout.NEUTRAL_POINT), ("click", choice.box.centre)]
+    plan = plan[:events]
+    for first in range(0, len(plan), 60):
+        args = []
+        for kind, (x, y) in plan[first:first + 60]:
+            args += ["mousemove", WINDOW_LEFT + x, WINDOW_TOP + y, "sleep", "0.01"]
+            if kind == "click":
+                args += ["mousedown", "1", "mouseup", "1", "sleep", "0.05"]
+        subprocess.run(["xdotool", *map(str, args)], check=True, stdin=subprocess.DEVNULL, capture_output=True)
+
+
+def resource_figures():
+    time.sleep(1.0)   # let the last refresh timers fire
+    return wine.process_figures(layout.TITLE)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--minimal", required=True, type=Path)
+    parser.add_argument("--events", type=int, default=1000)
+    rest = config.parse(sys.argv[1:])
+    args = parser.parse_args(rest)
+    case.prepare_session()
+    if wine.wininfo("selfcheck")[0] != 0:
+        raise SystemExit("this Wine does not let wininfo count GDI objects")
+
+    card = card_module.Card(settings=card_module.DEFAULTS)
+    wine.link_drive(case.REMOVABLE, card.root)
+    tool_command = [f"{case.REMOVABLE}:\\{card_module.PARAMETER_FOLDER}\\{card_module.EXE_NAME}"]
+    minimal_command = [str(args.minimal.resolve())]
+    try:
+        # One start of each first, so that both find Wine's files in the page cache.
+        measure_start("warm-up", minimal_command, minimal_painted, MINIMAL_TITLE)
+        measure_start("warm-up", tool_command, tool_painted, layout.TITLE)
+        results = []
+        for _ in range(RUNS):
+            results.append(measure_start("minimal", minimal_command, minimal_painted, MINIMAL_TITLE))
+            results.append(measure_start("DQ_configure", tool_command, tool_painted, layout.TITLE))
+        report_starts(results)
+        leaks = measure_input(tool_command, args.events)
+    finally:
+        wine.link_drive(case.REMOVABLE, None)
+        card.cleanup()
+    if leaks:
+        raise SystemExit("resources grow with input: " + ", ".join(leaks))
+
+
+def report_starts(results):
+    print(f"{'program':<14}{'start-up ms':>12}{'VmHWM MiB':>11}{'peak WS MiB':>13}{'GDI objects':>13}")
+    for r in results:
+        print(f"{r['program']:<14}{r['seconds'] * 1000:>12.0f}{r['vm_hwm_kib'] / 1024:>11.1f}"
+              f"{r['peak_working_set_kib'] / 1024:>13.1f}{r['gdi_objects']:>13}")
+    tool = statistics.median(r["seconds"] for r in results if r["program"] == "DQ_configure")
+    minimal = statistics.median(r["seconds"] for r in results if r["program"] == "minimal")
+    tool_hwm = max(r["vm_hwm_kib"] for r in results if r["program"] == "DQ_configure") / 1024
+    minimal_hwm = max(r["vm_hwm_kib"] for r in results if r["program"] == "minimal") / 1024
+    print(f"start-up to first paint (median of {RUNS}): DQ_configure {tool * 1000:.0f} ms, minimal "
+          f"{minimal * 1000:.0f} ms, ratio {tool / minimal:.2f} (target 1.5 or less)")
+    print(f"peak working set: DQ_configure {tool_hwm:.1f} MiB, minimal {minimal_hwm:.1f} MiB "
+          f"(target under 30 MB; Wine's own share is the minimal program's figure)")
+
+
+def measure_input(tool_command, events):
+    """GDI objects, windows and handles of the running tool before and after `events` moves and clicks."""
+    process, _ = first_paint_seconds(tool_command, tool_painted)
+    try:
+        input_storm(100)   # warm-up: every bitmap, DC cache and hover path used once
+        before = resource_figures()
+        started = time.monotonic()
+        input_storm(events)
+        seconds = time.monotonic() - started
+        after = resource_figures()
+        hwm = vm_hwm_kib(process.pid)
+    finally:
+        end(process)
+    if not before or not after:
+        raise SystemExit("the tool's window went away during the input")
+    print(f"{events} mouse moves and clicks in {seconds:.1f} s; peak VmHWM afterwards {hwm / 1024:.1f} MiB")
+    leaks = []
+    for key in ("gdi_objects", "windows", "handles"):
+        growth = after[key] - before[key]
+        print(f"  {key:<12} before {before[key]:>5}  after {after[key]:>5}  growth {growth:+d}")
+        if growth > LEAK_TOLERANCE:
+            leaks.append(f"{key} {growth:+d}")
+    return leaks
+
+
+if __name__ == "__main__":
+    main()
