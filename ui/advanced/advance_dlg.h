@@ -29,7 +29,6 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   BOOL PreTranslateMessage(MSG* msg) override;
 
   std::span<const int32_t, kAdvancedSlotCount> Working() const { return working_; }
-  int SnappedPosition() const { return snappedSliderPosition_; }
   const skin::CSkinSlider& Slider() const { return slider_; }
 
   static constexpr UINT_PTR kRefreshTimer = 6004;
