@@ -1,0 +1,307 @@
+// The main window on its real layout and bitmaps, run modally and driven with real mouse input: no GDI
+// objects left behind by the overlay, the apply with and without a card, the picker, the clock line, the
+// bring-to-front signal of a second start and the system menu's commands.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/configure_app.h"
+#include "card/advanced_snapshot.h"
+#include "card/card_paths.h"
+#include "card/settings_table.h"
+#include "res/resource.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/real_input.h"
+#include "tests/support/screen_probe.h"
+#include "ui/main/configure_dlg.h"
+#include "ui/main/main_controls.h"
+
+namespace {
+
+using main_window::CConfigureDlg;
+using testsupport::PumpFor;
+using testsupport::PumpUntil;
+using testsupport::RealInput;
+
+// ---- Running the window --------------------------------------------------------------------------------------------
+
+// A thread timer runs the script inside whichever message loop runs at the time.
+std::function<void()> g_script;
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  std::function<void()> script = std::move(g_script);
+  script();
+}
+
+struct WindowRun {
+  INT_PTR result = -1;
+  bool leftOpen = false;  // the script returned with the window open: it was closed for it
+};
+
+WindowRun RunMain(const std::function<void(CConfigureDlg&)>& script) {
+  CConfigureDlg dialog;
+  WindowRun run;
+  g_script = [&] {
+    PumpFor(250);  // the first Marker refresh comes 150 ms after initialisation
+    script(dialog);
+    if (dialog.m_hWnd && ::IsWindowVisible(dialog.m_hWnd)) {
+      run.leftOpen = true;
+      dialog.PostMessage(WM_CLOSE);
+    }
+  };
+  ::SetTimer(nullptr, 0, 10, &RunScript);
+  run.result = dialog.DoModal();
+  return run;
+}
+
+POINT Origin(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return POINT{rect.left, rect.top};
+}
+
+void ClickWindowAt(HWND window, int x, int y) {
+  const POINT origin = Origin(window);
+  ASSERT_TRUE(RealInput::Click(origin.x + x, origin.y + y)) << RealInput::LastError();
+}
+
+void ClickButton(HWND window, UINT id) {
+  for (const main_window::ActionButton& button : main_window::ActionButtons())
+    if (button.id == id) return ClickWindowAt(window, button.at.x + button.size.cx / 2, button.at.y + button.size.cy / 2);
+  const main_window::ChoiceButton* choice = main_window::FindChoice(id);
+  ASSERT_NE(choice, nullptr) << id;
+  ClickWindowAt(window, choice->at.x + choice->size.cx / 2, choice->at.y + choice->size.cy / 2);
+}
+
+// Answers the next visible popup that the main window owns (a message box, the picker) by clicking at a
+// point of it; counts the answers.
+HWND g_popupOwner = nullptr;
+POINT g_popupButton{};
+int g_popupsAnswered = 0;
+
+BOOL CALLBACK FindOwnedPopup(HWND window, LPARAM found) {
+  if (::GetWindow(window, GW_OWNER) != g_popupOwner || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void CALLBACK AnswerPopup(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND popup = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+  if (!popup) return;
+  ::KillTimer(nullptr, id);
+  const POINT origin = Origin(popup);
+  if (RealInput::Click(origin.x + g_popupButton.x, origin.y + g_popupButton.y)) ++g_popupsAnswered;
+}
+
+// Clicks a button of the main window and answers the popup it opens at `answer` (popup pixels). The popup
+// runs its modal loop inside the click's handling, so the answer usually comes before the click returns.
+void ClickAndAnswer(HWND window, UINT id, POINT answer) {
+  g_popupOwner = window;
+  g_popupButton = answer;
+  const int answered = g_popupsAnswered;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &AnswerPopup);
+  ClickButton(window, id);
+  PumpUntil([&] { return g_popupsAnswered > answered; }, 6000);
+  ::KillTimer(nullptr, timer);
+}
+
+constexpr POINT kMessageBoxOk{300 + 66, 177 + 22};
+constexpr POINT kPickerCancel{302 + 64, 177 + 22};
+
+// A card folder that cannot be written: its drive holds no such folder.
+constexpr char kMissingCard[] = "Z:\\dq-no-such-card\\DQ-918LX_Parameter";
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(RealInput::Available()) << RealInput::LastError(); }
+  void TearDown() override { RealInput::Park(); }
+};
+
+// ---- Resources: nothing grows per move, click or paint ------------------------------------------------------------
+
+// Moves the pointer back and forth across the resolution choices and the action buttons in one request.
+void SweepPointer(HWND window, int rounds) {
+  const POINT origin = Origin(window);
+  std::vector<std::string> chain;
+  for (int i = 0; i < rounds; ++i) {
+    for (POINT at : {POINT{300, 127}, POINT{300, 162}, POINT{300, 197}, POINT{451, 29}, POINT{230, 691},
+                     POINT{459, 691}, POINT{78, 753}, POINT{224, 753}, POINT{392, 753}, POINT{100, 600}}) {
+      for (const std::string& word : {std::string("mousemove"), std::to_string(origin.x + at.x),
+                                      std::to_string(origin.y + at.y), std::string("sleep"), std::string("0.01")})
+        chain.push_back(word);
+    }
+  }
+  ASSERT_TRUE(RealInput::Xdotool(chain)) << RealInput::LastError();
+  PumpFor(100);
+}
+
+void ClickChoices(HWND window) {
+  for (UINT id : {UINT{IDC_MAIN_DRIVING_ACCEL_OFF}, UINT{IDC_MAIN_DRIVING_ACCEL_0 + 3}, UINT{IDC_MAIN_RES_720P},
+                  UINT{IDC_MAIN_RES_1080P}, UINT{IDC_MAIN_AUTO_PARKING_MANUAL}, UINT{IDC_MAIN_MIC_ON}})
+    ClickButton(window, id);
+  PumpFor(100);  // the Marker refresh 30 ms after the last click
+}
+
+void Repaint(HWND window, int times) {
+  for (int i = 0; i < times; ++i) {
+    ::InvalidateRect(window, nullptr, TRUE);
+    ::UpdateWindow(window);
+  }
+}
+
+TEST_F(MainWindow, HoverMarkersPaintsAndClicksLeaveNoGdiObjectBehind) {
+  long before = 0, after = 0;
+  const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    // One round first, so that whatever the system creates once on first use is there before counting.
+    SweepPointer(window, 2);
+    ClickChoices(window);
+    Repaint(window, 2);
+    before = testsupport::GdiObjectCount();
+    SweepPointer(window, 25);
+    ClickChoices(window);
+    ClickChoices(window);
+    Repaint(window, 50);
+    after = testsupport::GdiObjectCount();
+    EXPECT_EQ(card::GetSetting(card::kMicVolume), 2) << "the clicks reached the window";
+    ClickButton(window, IDCANCEL);
+  });
+  EXPECT_GT(before, 0);
+  EXPECT_EQ(after, before) << "GDI objects before and after 250 pointer moves, 12 clicks and 50 paints";
+  EXPECT_EQ(run.result, IDCANCEL);
+  EXPECT_FALSE(run.leftOpen);
+}
+
+// ---- Apply ---------------------------------------------------------------------------------------------------------
+
+TEST_F(MainWindow, ApplyWithoutACardShowsTheNoCardBoxOnEveryPressAndKeepsTheWindow) {
+  g_popupsAnswered = 0;
+  const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
+    card::SetCardFolder(kMissingCard);
+    ClickAndAnswer(dialog.m_hWnd, IDOK, kMessageBoxOk);
+    EXPECT_EQ(g_popupsAnswered, 1);
+    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+    ClickAndAnswer(dialog.m_hWnd, IDOK, kMessageBoxOk);
+    EXPECT_EQ(g_popupsAnswered, 2) << "every press of OK starts afresh";
+    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+    ClickButton(dialog.m_hWnd, IDCANCEL);
+  });
+  EXPECT_EQ(run.result, IDCANCEL);
+  EXPECT_FALSE(run.leftOpen);
+}
+
+TEST_F(MainWindow, ApplyWritesTheAdvancedSnapshotAndTheClockThenEndsWithTheClosingMessage) {
+  wchar_t temporary[MAX_PATH];
+  ::GetTempPathW(MAX_PATH, temporary);
+  const std::filesystem::path folder = std::filesystem::path(temporary) / L"dq_main_window_test" / L"DQ-918LX_Parameter";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  g_popupsAnswered = 0;
+  const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
+    card::SetCardFolder(folder.string().c_str());
+    const int32_t confirmed[10] = {1, 2, 1, 3, 2, 1, 1, 2, 1, 7};  // as the advanced window stores them
+    card::StoreAdvancedSnapshot(confirmed);
+    ClickButton(dialog.m_hWnd, IDC_MAIN_DRIVING_ACCEL_OFF);
+    // The closing message comes after the ejection attempt and the 3 s pause.
+    ClickAndAnswer(dialog.m_hWnd, IDOK, kMessageBoxOk);
+  });
+  EXPECT_EQ(run.result, IDOK);
+  EXPECT_FALSE(run.leftOpen);
+  EXPECT_EQ(g_popupsAnswered, 1) << "the closing message was shown";
+  const std::string settings = ReadFile(folder / L"config.txt");
+  EXPECT_NE(settings.find("Driving Mode Accelerator=9\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("Video Out Standard=1\r\nEncoding Profile=2\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("Partition Territory=7\r\n"), std::string::npos) << settings;
+  EXPECT_EQ(ReadFile(folder / L"RTC_time.ini").rfind("RTC Time Setting=", 0), 0u);
+  std::filesystem::remove_all(folder.parent_path());
+}
+
+// ---- Clock panel ---------------------------------------------------------------------------------------------------
+
+TEST_F(MainWindow, ClockLineFollowsTheSecondsAndTheCancelledPickerKeepsTheTimeZone) {
+  g_popupsAnswered = 0;
+  const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
+    const std::wstring first = dialog.ClockText();
+    EXPECT_EQ(first.size(), std::wstring(L"2012-11-30 PM 03: 07: 09").size()) << first;
+    EXPECT_TRUE(PumpUntil([&] { return dialog.ClockText() != first; }, 2500)) << "the line changes within 2.5 s";
+
+    card::SetSetting(card::kTimeZone, 30);
+    ClickAndAnswer(dialog.m_hWnd, IDC_MAIN_WORLD_TIME, kPickerCancel);
+    EXPECT_EQ(g_popupsAnswered, 1) << "the picker was shown";
+    EXPECT_EQ(card::GetSetting(card::kTimeZone), 30) << "a cancelled picker leaves the stored value";
+    ClickButton(dialog.m_hWnd, IDCANCEL);
+  });
+  EXPECT_EQ(run.result, IDCANCEL);
+}
+
+// ---- Single instance -----------------------------------------------------------------------------------------------
+
+TEST_F(MainWindow, ASecondStartCentresTheRunningWindowAfterADrag) {
+  app::AnotherInstanceRuns();
+  EXPECT_TRUE(app::AnotherInstanceRuns()) << "the named mutex outlives its first creator's ownership";
+
+  POINT centred{}, dragged{}, afterSignal{};
+  const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    centred = Origin(window);
+    const POINT body{centred.x + 100, centred.y + 600};  // the speaker label: no button
+    ASSERT_TRUE(RealInput::Drag(body, POINT{body.x - 150, body.y - 60})) << RealInput::LastError();
+    PumpFor(100);
+    dragged = Origin(window);
+    app::BringRunningInstanceToFront();
+    afterSignal = Origin(window);
+    ClickButton(window, IDCANCEL);
+  });
+  EXPECT_EQ(dragged.x, centred.x - 150);
+  EXPECT_EQ(dragged.y, centred.y - 60);
+  EXPECT_EQ(afterSignal.x, centred.x);
+  EXPECT_EQ(afterSignal.y, centred.y);
+  EXPECT_EQ(run.result, IDCANCEL);
+}
+
+// The about box keeps the platform's keyboard handling: its OK command ends it.
+void CALLBACK EndAboutBox(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND about = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedPopup, reinterpret_cast<LPARAM>(&about));
+  if (!about) return;
+  ::KillTimer(nullptr, id);
+  ++g_popupsAnswered;
+  ::PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+TEST_F(MainWindow, SystemCommandSixteenShowsTheAboutBoxAndOthersGetTheirUsualHandling) {
+  g_popupsAnswered = 0;
+  const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
+    const int32_t mic = card::GetSetting(card::kMicVolume);
+    g_popupOwner = dialog.m_hWnd;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &EndAboutBox);
+    EXPECT_EQ(dialog.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX), 0);
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(g_popupsAnswered, 1) << "the about box was shown";
+    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+    EXPECT_EQ(card::GetSetting(card::kMicVolume), mic);
+    // The close command of the taskbar button's menu.
+    dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(dialog.m_hWnd); })) << "the close request ends it";
+  });
+  EXPECT_EQ(run.result, IDCANCEL);
+  EXPECT_FALSE(run.leftOpen);
+}
+
+}  // namespace
