@@ -1,0 +1,70 @@
+#!/usr/bin/env python3
+"""Draws every bitmap and the icon of DQ_configure from the skin description and writes them into res/, together
+with the resource list of the bitmaps and the preview pictures of each window.
+
+    /usr/bin/python3 tools/skin/generate.py           # write res/bitmaps, res/icon and tools/skin/preview
+    /usr/bin/python3 tools/skin/generate.py --check   # only report whether the committed files are up to date
+"""
+import argparse
+import sys
+import tempfile
+from pathlib import Path
+
+import icon
+import output
+import preview
+from resource_ids import REPO
+from skin import Skin, render
+
+RES = REPO / "res"
+PREVIEW = Path(__file__).resolve().parent / "preview"
+
+
+def write_resources(skin: Skin, res: Path):
+    bitmaps = res / "bitmaps"
+    bitmaps.mkdir(parents=True, exist_ok=True)
+    wanted = {name for name, _ in skin.bitmaps.values()} | {"bitmaps.rc"}
+    for stale in bitmaps.iterdir():
+        if stale.name not in wanted:
+            stale.unlink()
+    for name, image in skin.bitmaps.values():
+        output.save_bmp(image, bitmaps / name)
+    listing = [(number, name) for number, (name, _) in skin.bitmaps.items()]
+    (bitmaps / "bitmaps.rc").write_text(output.resource_list(listing), encoding="utf-8")
+    (res / "icon").mkdir(exist_ok=True)
+    (res / "icon" / "DQ_configure.ico").write_bytes(icon.ico_bytes([icon.render(s) for s in icon.SIZES]))
+
+
+def differences(skin: Skin, res: Path) -> list[str]:
+    """Files under res/ that do not match what the description draws now."""
+    with tempfile.TemporaryDirectory() as fresh:
+        write_resources(skin, Path(fresh))
+        changed = []
+        for made in sorted(Path(fresh).rglob("*")):
+            if made.is_file():
+                relative = made.relative_to(fresh)
+                committed = res / relative
+                if not committed.is_file() or committed.read_bytes() != made.read_bytes():
+                    changed.append(str(relative))
+        extra = {p.name for p in (res / "bitmaps").iterdir()} - {p.name for p in (Path(fresh) / "bitmaps").iterdir()}
+        return changed + sorted(f"bitmaps/{name} (not drawn any more)" for name in extra)
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--check", action="store_true", help="compare with the committed files, write nothing")
+    args = parser.parse_args()
+    skin = render()
+    if args.check:
+        changed = differences(skin, RES)
+        for name in changed:
+            print(f"out of date: res/{name}")
+        return 1 if changed else 0
+    write_resources(skin, RES)
+    preview.write_previews(skin, PREVIEW)
+    print(f"{len(skin.bitmaps)} bitmaps, the icon and the previews written")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
