@@ -75,7 +75,8 @@ void ClickWindowAt(HWND window, int x, int y) {
 
 void ClickButton(HWND window, UINT id) {
   for (const main_window::ActionButton& button : main_window::ActionButtons())
-    if (button.id == id) return ClickWindowAt(window, button.at.x + button.size.cx / 2, button.at.y + button.size.cy / 2);
+    if (button.id == id)
+      return ClickWindowAt(window, button.at.x + button.size.cx / 2, button.at.y + button.size.cy / 2);
   const main_window::ChoiceButton* choice = main_window::FindChoice(id);
   ASSERT_NE(choice, nullptr) << id;
   ClickWindowAt(window, choice->at.x + choice->size.cx / 2, choice->at.y + choice->size.cy / 2);
@@ -209,7 +210,8 @@ TEST_F(MainWindow, ApplyWithoutACardShowsTheNoCardBoxOnEveryPressAndKeepsTheWind
 TEST_F(MainWindow, ApplyWritesTheAdvancedSnapshotAndTheClockThenEndsWithTheClosingMessage) {
   wchar_t temporary[MAX_PATH];
   ::GetTempPathW(MAX_PATH, temporary);
-  const std::filesystem::path folder = std::filesystem::path(temporary) / L"dq_main_window_test" / L"DQ-918LX_Parameter";
+  const std::filesystem::path folder =
+      std::filesystem::path(temporary) / L"dq_main_window_test" / L"DQ-918LX_Parameter";
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   g_popupsAnswered = 0;

@@ -26,8 +26,8 @@ bool StartDateTimeSettings() {
   PROCESS_INFORMATION process{};
   // The system directory as the working directory too: control.exe loads timedate.cpl by its bare name,
   // and the working directory would otherwise be the card's folder.
-  if (!::CreateProcessW(launch.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, systemDirectory,
-                        &startup, &process))
+  if (!::CreateProcessW(launch.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        systemDirectory, &startup, &process))
     return false;
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);

@@ -12,8 +12,8 @@ void SkinBitmapSet::Load(std::span<const UINT> ids) {
 }
 
 HBITMAP SkinBitmapSet::Get(UINT id) const {
-  const auto found =
-      std::lower_bound(entries_.begin(), entries_.end(), id, [](const Entry& entry, UINT key) { return entry.id < key; });
+  const auto found = std::lower_bound(entries_.begin(), entries_.end(), id,
+                                      [](const Entry& entry, UINT key) { return entry.id < key; });
   return found != entries_.end() && found->id == id ? found->bitmap.get() : nullptr;
 }
 
