@@ -62,10 +62,12 @@ bool CSkinButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
          CButton::OnWndMsg(message, wParam, lParam, result);
 }
 
-LRESULT CSkinButton::OnLButtonDown(WPARAM, LPARAM) {
+LRESULT CSkinButton::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
   pressed_ = 1;
   Invalidate(false);
-  return Default();
+  // Not Default(): a quick second click arrives here as WM_LBUTTONDBLCLK, which the owner-drawn button
+  // class would only report as BN_DOUBLECLICKED, without capture and without the click on release.
+  return DefWindowProc(WM_LBUTTONDOWN, wParam, lParam);
 }
 
 LRESULT CSkinButton::OnLButtonUp(WPARAM, LPARAM) {
@@ -88,11 +90,11 @@ LRESULT CSkinButton::OnMouseLeave(WPARAM, LPARAM) {
 
 LRESULT CSkinButton::OnMouseMove(WPARAM, LPARAM) {
   if (IsWindowEnabled()) {
-    // Every move renews both requests, so each pause of 10 ms over the button brings a new hover report.
-    TRACKMOUSEEVENT hover{sizeof(TRACKMOUSEEVENT), TME_HOVER, m_hWnd, kHoverMilliseconds};
-    ::TrackMouseEvent(&hover);
-    TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
-    ::TrackMouseEvent(&leave);
+    // Every move renews the request, so each pause of 10 ms over the button brings a new hover report.
+    // Hover and leave go in one request: Wine 8 replaces the tracking on every call, so a separate
+    // leave request would cancel the hover request made just before it.
+    TRACKMOUSEEVENT tracking{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd, kHoverMilliseconds};
+    ::TrackMouseEvent(&tracking);
   }
   return Default();
 }
