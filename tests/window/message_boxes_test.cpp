@@ -84,8 +84,8 @@ TEST(MessageBoxes, CloseMessageEndsWithCancelAndTheBackgroundIsReleasedOnlyByIt)
 template <class Box>
 BoxRun PressEnterAndEscapeThenClick(POINT button, bool& openAfterKeys) {
   return RunBox<Box>([&](HWND window, const Probe<Box>& box) {
-    PressKey("Return");
-    PressKey("Escape");
+    PressKey(window, "Return");
+    PressKey(window, "Escape");
     WaitFor([&] { return box.keyPresses >= 2; });
     Sync(window);
     openAfterKeys = ::IsWindowVisible(window) != FALSE;
@@ -146,8 +146,8 @@ DrivenRun RunAboutBox(const std::function<void(HWND)>& script) {
 }
 
 TEST(AboutBox, EndsWithEnterEscapeOrItsButton) {
-  const DrivenRun enter = RunAboutBox([](HWND) { PressKey("Return"); });
-  const DrivenRun escape = RunAboutBox([](HWND) { PressKey("Escape"); });
+  const DrivenRun enter = RunAboutBox([](HWND window) { PressKey(window, "Return"); });
+  const DrivenRun escape = RunAboutBox([](HWND window) { PressKey(window, "Escape"); });
   const DrivenRun button = RunAboutBox([](HWND window) {
     RECT ok{};
     ::GetWindowRect(::GetDlgItem(window, IDOK), &ok);

@@ -97,7 +97,15 @@ void WheelAt(HWND window, int x, int y, int notches) {
       {"click", "--repeat", std::to_string(notches > 0 ? notches : -notches), notches > 0 ? "4" : "5"})));
 }
 
-void PressKey(const char* name) { Check(RealInput::Key(name)); }
+void PressKey(HWND window, const char* name) {
+  RECT area{};
+  ::GetWindowRect(window, &area);
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  if (!::PtInRect(&area, pointer))
+    Check(RealInput::Xdotool(MoveTo(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2})));
+  Check(RealInput::Key(name));
+}
 
 DrivenRun RunDriven(fw::CDialog& dialog, const std::function<void(HWND)>& script) {
   DrivenRun run;

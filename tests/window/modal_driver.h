@@ -35,7 +35,8 @@ void ClickAt(HWND window, int x, int y);
 void DragBy(HWND window, int x, int y, int dx, int dy);
 // Turns the mouse wheel over a point: positive notches away from the user, negative towards.
 void WheelAt(HWND window, int x, int y, int notches);
-// One key press and release, by X key name ("Return", "Escape", "Down").
-void PressKey(const char* name);
+// One key press and release, by X key name ("Return", "Escape", "Down"), with the pointer over the
+// window: without a window manager the X keyboard focus follows the pointer (PointerRoot).
+void PressKey(HWND window, const char* name);
 
 }  // namespace dialogs_test

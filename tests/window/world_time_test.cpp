@@ -189,7 +189,7 @@ TEST(WorldTimePicker, KeysChangeNothing) {
     WaitFor([&] { return IsDropped(window); });
     ClickAt(combo, 20, 8);
     WaitFor([&] { return !IsDropped(window); });
-    for (const char* key : keys) PressKey(key);
+    for (const char* key : keys) PressKey(window, key);
     WaitFor([&] { return probe.keyPresses >= 7; });
     Sync(window);
     run.shownAtEnd = ShownText(window);
