@@ -62,6 +62,7 @@ def main() -> int:
         return 1 if changed else 0
     write_resources(skin, RES)
     preview.write_previews(skin, PREVIEW)
+    preview.write_sheets(skin, PREVIEW, [icon.render(s) for s in icon.SIZES])
     print(f"{len(skin.bitmaps)} bitmaps, the icon and the previews written")
     return 0
 

@@ -61,13 +61,3 @@ def exclamation(d: Shapes, cx: float, cy: float, r: float, face, mark):
     w = r * 0.26
     d.line([(cx, cy - r * 0.52), (cx, cy + r * 0.12)], mark, w)
     d.circle(cx, cy + r * 0.47, w * 0.62, fill=mark)
-
-
-def camera(d: Shapes, x: float, y: float, s: float, face, lens, glass):
-    """The program's emblem: a rounded tile with a dash camera's lens."""
-    d.rect((x, y, x + s, y + s), fill=face, radius=s * 0.24)
-    cx, cy = x + s / 2, y + s / 2
-    d.circle(cx, cy, s * 0.30, fill=lens)
-    d.circle(cx, cy, s * 0.19, fill=glass)
-    d.circle(cx, cy, s * 0.10, fill=lens)
-    d.circle(cx + s * 0.26, cy - s * 0.27, s * 0.05, fill=lens)

@@ -10,39 +10,41 @@ SIZES = (16, 32, 48, 256)
 _SCALE = 8
 
 
-def _layer(size: int, draw) -> Image.Image:
-    """A coverage mask: the shapes drawn eight times larger and averaged down."""
-    mask = Image.new("L", (size * _SCALE, size * _SCALE), 0)
-    draw(ImageDraw.Draw(mask), size * _SCALE)
+def _layer(size: int, shape) -> Image.Image:
+    """A coverage mask: the shape drawn eight times larger and averaged down."""
+    big = size * _SCALE
+    mask = Image.new("L", (big, big), 0)
+    draw = ImageDraw.Draw(mask)
+    kind, *numbers = shape
+    box = [v * big for v in numbers[:4]] if kind == "rect" else None
+    if kind == "rect":
+        draw.rounded_rectangle([box[0], box[1], box[2] - 1, box[3] - 1], radius=numbers[4] * big, fill=255)
+    else:
+        cx, cy, r = (v * big for v in numbers)
+        draw.ellipse([cx - r, cy - r, cx + r - 1, cy + r - 1], fill=255)
     return mask.resize((size, size), Image.BOX)
 
 
+# A dash camera seen from the front on the program's blue tile; sizes are fractions of the icon's side.
+_TILE = ("rect", 0.03, 0.03, 0.97, 0.97, 0.22)
+_MOUNT = ("rect", 0.41, 0.17, 0.59, 0.34, 0.04)
+_BODY = ("rect", 0.14, 0.29, 0.86, 0.75, 0.11)
+_LENS = ("circle", 0.50, 0.52, 0.19)
+_GLASS = ("circle", 0.50, 0.52, 0.115)
+_GLINT = ("circle", 0.455, 0.475, 0.035)
+_RECORDING = ("circle", 0.245, 0.395, 0.038)
+
+
 def render(size: int) -> Image.Image:
+    detailed = size >= 32
+    layers = [(_TILE, P.ACCENT), (_MOUNT, P.WHITE), (_BODY, P.WHITE), (_LENS, P.DARK),
+              (_GLASS, (70, 120, 200))]
+    if detailed:
+        layers += [(_GLINT, P.WHITE), (_RECORDING, P.DANGER)]
     image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    small = size <= 16
-    margin = 0.04 if small else 0.06
-
-    def tile(d, s):
-        m = s * margin
-        d.rounded_rectangle([m, m, s - m - 1, s - m - 1], radius=s * 0.22, fill=255)
-
-    def circle(r):
-        def draw(d, s):
-            c = s / 2
-            d.ellipse([c - r * s, c - r * s, c + r * s - 1, c + r * s - 1], fill=255)
-        return draw
-
-    def glint(d, s):
-        cx, cy, r = s * 0.70, s * 0.28, s * 0.055
-        d.ellipse([cx - r, cy - r, cx + r, cy + r], fill=255)
-
-    layers = [(tile, P.ACCENT), (circle(0.33), P.WHITE), (circle(0.22), (30, 58, 138)),
-              (circle(0.12 if not small else 0.10), P.WHITE)]
-    if not small:
-        layers.append((glint, P.WHITE))
-    for draw, colour in layers:
+    for shape, colour in layers:
         solid = Image.new("RGBA", (size, size), (*colour, 255))
-        solid.putalpha(_layer(size, draw))
+        solid.putalpha(_layer(size, shape))
         image = Image.alpha_composite(image, solid)
     return image
 

@@ -74,9 +74,8 @@ def _settings_pictures(skin: Skin, window: SettingsWindow, selection) -> tuple[I
                 live.paste(skin.image(look), choice.rect.box[:2])
             elif i == index:
                 live.paste(marker, choice.radio_rect.box[:2])
-    for action in window.actions:
-        if action.kind in ("primary", "round", "close") and action.control != 2 or action.kind == "close":
-            live.paste(skin.image(action.hover), action.rect.box[:2])
+    for action in window.actions:  # every action button in its hover look
+        live.paste(skin.image(action.hover), action.rect.box[:2])
     for picture in (plain, live):
         _text(picture, window.info_fields + window.text_slots)
     return plain, live
@@ -116,3 +115,65 @@ def write_previews(skin: Skin, folder: Path):
     for name, (plain, live) in pictures.items():
         _on_desktop(plain).save(folder / f"{name}.png", optimize=True)
         _on_desktop(live).save(folder / f"{name}_selected_hover.png", optimize=True)
+
+
+def _states_sheet(skin: Skin) -> Image.Image:
+    """Every look of every kind of button side by side, with the state strips, the slider pieces and the markers."""
+    rows: list[tuple[str, list[Image.Image]]] = []
+    for window in SETTINGS_WINDOWS:
+        for action in window.actions:
+            rows.append((f"{window.name} {action.caption or action.icon or action.kind}: normal, hover, pressed",
+                         [skin.image(n) for n in (action.normal, action.hover, action.pressed)]))
+        kinds_seen = set()
+        for group in window.groups:
+            for choice in group.choices:
+                if choice.kind in kinds_seen:
+                    continue
+                kinds_seen.add(choice.kind)
+                looks = [skin.image(choice.normal)]
+                if choice.kind == "row":
+                    looks += [skin.image(choice.hover), skin.image(choice.selected), skin.image(choice.pressed)]
+                    label = "normal, hover, selected, pressed"
+                else:
+                    marked = skin.image(choice.normal).copy()
+                    marked.paste(skin.image(window.marker), choice.radio)
+                    looks += [marked, skin.image(choice.pressed)]
+                    label = "normal, with marker, pressed"
+                rows.append((f"{window.name} {choice.kind}: {label}", looks))
+        if window.slider:
+            s = window.slider
+            rows.append(("slider Thumb: normal, hover, pressed, disabled; channels", [
+                skin.image(s.thumb_strip).resize((s.thumb_size[0] * 12, s.thumb_size[1] * 3), Image.NEAREST),
+                skin.image(s.left_channel).resize((s.thumb_size[0] * 3, s.thumb_size[1] * 3), Image.NEAREST),
+                skin.image(s.right_channel).resize((s.thumb_size[0] * 3, s.thumb_size[1] * 3), Image.NEAREST)]))
+    strips = {}
+    for box in SMALL_WINDOWS:
+        for button in box.buttons:
+            strips.setdefault(button.strip, button.caption)
+    for number, caption in strips.items():
+        rows.append((f"strip {number} {caption}: normal, hover, pressed, disabled", [skin.image(number)]))
+    width = 24 + max(sum(i.width + 12 for i in images) for _, images in rows)
+    height = sum(max(i.height for i in images) + 30 for _, images in rows) + 12
+    sheet = Image.new("RGB", (max(width, 560), height), (250, 251, 253))
+    draw = ImageDraw.Draw(sheet)
+    y = 10
+    for label, images in rows:
+        draw.text((12, y), label, font=_LIST_FONT, fill=(60, 60, 60))
+        y += 16
+        x = 12
+        for image in images:
+            sheet.paste(image, (x, y))
+            x += image.width + 12
+        y += max(i.height for i in images) + 14
+    return sheet
+
+
+def write_sheets(skin: Skin, folder: Path, icons: list[Image.Image]):
+    _states_sheet(skin).save(folder / "button_states.png", optimize=True)
+    sheet = Image.new("RGBA", (sum(i.width + 16 for i in icons) + 16, max(i.height for i in icons) + 32),
+                      (255, 255, 255, 255))
+    x = 16
+    for image in icons:
+        sheet.alpha_composite(image, (x, 16))
+        x += image.width + 16
+    sheet.convert("RGB").save(folder / "icon.png", optimize=True)

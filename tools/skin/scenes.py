@@ -1,6 +1,9 @@
 """Backgrounds of the windows without their buttons: frame, header, group labels, clock band, partition scale,
 message panels. The generator pastes the buttons' normal faces on top to make the final backgrounds."""
+from PIL import Image
+
 import glyphs
+import icon
 import palette as P
 from canvas import Canvas, wrap
 from layout import Group, SettingsWindow, Slider, SmallWindow
@@ -28,11 +31,12 @@ def _header(canvas: Canvas, window: SettingsWindow):
     w = canvas.size[0]
     _hairline(canvas, window.header - 1, 1, w - 1, P.FIELD_BORDER)
     if window.info_fields:
-        icon, top = 30, 14
-        with canvas.shapes((18, top - 2, 18 + icon + 4, top + icon + 2)) as d:
-            glyphs.camera(d, 20, top, icon, P.ACCENT, P.WHITE, (30, 58, 138))
-        canvas.text((60, top + 1), window.title, P.font(18, "bold"), P.TEXT)
-        canvas.text((61, top + 22), window.subtitle, P.font(11), P.MUTED)
+        top = 14
+        emblem = icon.render(32)
+        ground = canvas.image.crop((20, top, 52, top + 32)).convert("RGBA")
+        canvas.image.paste(Image.alpha_composite(ground, emblem).convert("RGB"), (20, top))
+        canvas.text((62, top + 1), window.title, P.font(18, "bold"), P.TEXT)
+        canvas.text((63, top + 22), window.subtitle, P.font(11), P.MUTED)
     else:
         canvas.text((LABEL_LEFT, 13), window.title, P.font(17, "bold"), P.TEXT)
         canvas.text((LABEL_LEFT + 1, 35), window.subtitle, P.font(11), P.MUTED)
