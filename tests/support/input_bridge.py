@@ -2,11 +2,12 @@
 """Runs real input for window tests: Windows programs under Wine cannot start Unix programs, so they
 drop requests into a directory and this daemon carries them out on the X display.
 
-A request is a file NAME.req holding one argument per line; the first line names the program:
+A request is a file NAME.req holding one argument per line and a last line "end" (until that line is
+there, the file is still being written); the first line names the program:
   xdotool ARG...        runs xdotool with those arguments (mousemove, mousedown 1, key Escape, ...)
   screenshot PATH       saves the whole screen as PNG (ImageMagick's import)
 When it is done the daemon writes NAME.rep: the exit code on the first line, then the program's error
-output. Both files are written under a temporary name and renamed, so a reader never sees half a file.
+output; it writes the reply under a temporary name and renames it, so the reader never sees half of it.
 
 Usage: input_bridge.py DIRECTORY   (DISPLAY must name the X display; stops on SIGTERM)
 """
@@ -52,7 +53,11 @@ def serve(directory):
             request = os.path.join(directory, name)
             with open(request, encoding="utf-8", errors="replace") as f:
                 lines = [line.rstrip("\r\n") for line in f if line.strip()]
+            if not lines or lines[-1] != "end":
+                time.sleep(POLL_SECONDS)
+                continue
             os.remove(request)
+            lines.pop()
             code, errors = run(lines)
             base = request[: -len(".req")]
             with open(base + ".tmp-rep", "w", encoding="utf-8") as f:

@@ -38,17 +38,18 @@ bool Request(const std::vector<std::string>& lines) {
   static unsigned sequence = 0;
   char name[64];
   std::snprintf(name, sizeof name, "%08lu-%08u", ::GetCurrentProcessId(), ++sequence);
-  const std::filesystem::path temporary = directory / (std::string(name) + ".tmp-req");
   const std::filesystem::path request = directory / (std::string(name) + ".req");
   const std::filesystem::path reply = directory / (std::string(name) + ".rep");
   {
-    std::ofstream out(temporary, std::ios::binary);
+    // Written in place and ended by a line "end", which tells the bridge that the request is complete:
+    // renaming a finished file into place fails now and then under Wine (EIO) while the bridge works
+    // in the same folder.
+    std::ofstream out(request, std::ios::binary);
     for (const std::string& line : lines) out << line << '\n';
-    if (!out) return Fail("cannot write " + temporary.string());
+    out << "end\n";
+    if (!out) return Fail("cannot write " + request.string());
   }
   std::error_code error;
-  std::filesystem::rename(temporary, request, error);
-  if (error) return Fail("cannot rename " + temporary.string() + ": " + error.message());
 
   const bool answered = PumpUntil([&] { return std::filesystem::exists(reply); }, kReplyTimeoutMs);
   if (!answered) {
@@ -84,14 +85,14 @@ bool RealInput::Available() {
   return !BridgeDirectory().empty() && Request(Xdo({"getmouselocation"}));
 }
 
-bool RealInput::MoveTo(int x, int y) { return Request(Xdo({"mousemove", "--sync", Number(x), Number(y)})); }
+bool RealInput::MoveTo(int x, int y) { return Request(Xdo({"mousemove", Number(x), Number(y)})); }
 
 bool RealInput::Click(int x, int y) {
-  return Request(Xdo({"mousemove", "--sync", Number(x), Number(y), "click", "1"}));
+  return Request(Xdo({"mousemove", Number(x), Number(y), "click", "1"}));
 }
 
 bool RealInput::Press(int x, int y) {
-  return Request(Xdo({"mousemove", "--sync", Number(x), Number(y), "mousedown", "1"}));
+  return Request(Xdo({"mousemove", Number(x), Number(y), "mousedown", "1"}));
 }
 
 bool RealInput::Release() { return Request(Xdo({"mouseup", "1"})); }
@@ -99,7 +100,7 @@ bool RealInput::Release() { return Request(Xdo({"mouseup", "1"})); }
 bool RealInput::Key(const std::string& name) { return Request(Xdo({"key", name})); }
 
 bool RealInput::Drag(POINT from, POINT to, int steps) {
-  std::vector<std::string> lines = Xdo({"mousemove", "--sync", Number(from.x), Number(from.y), "mousedown", "1"});
+  std::vector<std::string> lines = Xdo({"mousemove", Number(from.x), Number(from.y), "mousedown", "1"});
   if (steps < 1) steps = 1;
   for (int i = 1; i <= steps; ++i) {
     const long x = from.x + (to.x - from.x) * i / steps;
