@@ -14,6 +14,7 @@ MESSAGE_BOX_SIZE = (440, 222)
 NO_CARD_BACKGROUND = 357
 CLOSING_BACKGROUND = 263
 PICKER_BACKGROUND = 402
+PICKER_TITLE_ROWS = 40   # the picker's title bar: below it the list covers the background
 MESSAGE_BOX_OK = (300 + 133 // 2, 177 + 44 // 2)   # centre of button 1 of the no-card and closing boxes
 PICKER_APPLY = (174 + 133 // 2, 177 + 44 // 2)
 PICKER_CANCEL = (302 + 129 // 2, 177 + 44 // 2)

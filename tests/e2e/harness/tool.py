@@ -73,19 +73,19 @@ class Tool:
         return [w for w in wine.windows()
                 if w.visible and (pid is None or w.pid == pid) and (w.width, w.height) == layout.MESSAGE_BOX_SIZE]
 
-    def wait_dialog(self, background, timeout=15):
-        """Waits for a box whose picture is `background` and returns its window."""
+    def wait_dialog(self, background, timeout=15, rows=170):
+        """Waits for a box whose top `rows` show the bitmap `background` and returns its window. The message
+        boxes carry their whole message above their buttons; the picker only its title bar above its list."""
         def found():
             for box in self.dialogs():
-                if self.box_shows(box, background):
+                if self.box_shows(box, background, rows):
                     return box
             return None
         return wait_until(found, timeout, 0.1)
 
-    def box_shows(self, box, background):
-        """The upper part of the box (title bar and message, above the buttons) shows the bitmap `background`."""
-        shot = screen.grab(box.left, box.top, layout.MESSAGE_BOX_SIZE[0], 170)
-        expected = skin.bitmap(background).crop((0, 0, layout.MESSAGE_BOX_SIZE[0], 170))
+    def box_shows(self, box, background, rows):
+        shot = screen.grab(box.left, box.top, layout.MESSAGE_BOX_SIZE[0], rows)
+        expected = skin.bitmap(background).crop((0, 0, layout.MESSAGE_BOX_SIZE[0], rows))
         return _same_ignoring_key(shot, expected)
 
     def click_in(self, box, point):
@@ -104,6 +104,13 @@ class Tool:
 
     def move(self, x, y):
         mouse.move(*self.at(x, y))
+
+    def glide(self, x, y):
+        """Moves onto (x, y) in two steps, as a hand does. The first move into a button makes the themed button
+        repaint itself as hot, over what the hover overlay drew for that move; the second move draws it again."""
+        self.move(x - 2, y)
+        time.sleep(0.2)   # the button's repaint comes after the move, as paints come after input
+        self.move(x, y)
 
     def rest_mouse(self):
         """Parks the cursor on the background, where it hovers over nothing."""
