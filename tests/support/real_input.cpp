@@ -81,19 +81,13 @@ std::string Number(long value) { return std::to_string(value); }
 
 }  // namespace
 
-bool RealInput::Available() {
-  return !BridgeDirectory().empty() && Request(Xdo({"getmouselocation"}));
-}
+bool RealInput::Available() { return !BridgeDirectory().empty() && Request(Xdo({"getmouselocation"})); }
 
 bool RealInput::MoveTo(int x, int y) { return Request(Xdo({"mousemove", Number(x), Number(y)})); }
 
-bool RealInput::Click(int x, int y) {
-  return Request(Xdo({"mousemove", Number(x), Number(y), "click", "1"}));
-}
+bool RealInput::Click(int x, int y) { return Request(Xdo({"mousemove", Number(x), Number(y), "click", "1"})); }
 
-bool RealInput::Press(int x, int y) {
-  return Request(Xdo({"mousemove", Number(x), Number(y), "mousedown", "1"}));
-}
+bool RealInput::Press(int x, int y) { return Request(Xdo({"mousemove", Number(x), Number(y), "mousedown", "1"})); }
 
 bool RealInput::Release() { return Request(Xdo({"mouseup", "1"})); }
 

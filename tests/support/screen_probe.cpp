@@ -16,8 +16,8 @@ constexpr size_t kGdiMaxHandles = 0x10000;
 
 long CountHandleTable() {
   PROCESS_BASIC_INFORMATION process{};
-  if (::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process,
-                                  nullptr) != 0)
+  if (::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr) !=
+      0)
     return -1;
   const auto* peb = reinterpret_cast<const std::uint8_t*>(process.PebBaseAddress);
   const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + kPebGdiSharedHandleTable);

@@ -1,5 +1,7 @@
 // CSkinButton under real input: the frame of its strip that the screen shows in each state, its clicks,
 // its strip's lifetime, and the template button replacement.
+#include "ui/skin/skin_button.h"
+
 #include <gtest/gtest.h>
 
 #include "framework/dialog.h"
@@ -8,7 +10,6 @@
 #include "tests/support/screen_probe.h"
 #include "tests/window/skin_test_host.h"
 #include "tests/window/skin_test_images.h"
-#include "ui/skin/skin_button.h"
 
 namespace skintest {
 namespace {
@@ -120,8 +121,8 @@ TEST_F(SkinButtonTest, ADisabledButtonShowsFrameThreeWhenHoveredOrPressed) {
 
 TEST_F(SkinButtonTest, EveryClickOfAQuickDoubleClickIsAClick) {
   button.SetStripBitmap(kStrip530);
-  ASSERT_TRUE(RealInput::Xdotool({"mousemove", std::to_string(Centre().x), std::to_string(Centre().y),
-                                  "click", "--repeat", "2", "--delay", "60", "1"}));
+  ASSERT_TRUE(RealInput::Xdotool({"mousemove", std::to_string(Centre().x), std::to_string(Centre().y), "click",
+                                  "--repeat", "2", "--delay", "60", "1"}));
   EXPECT_TRUE(PumpUntil([&] { return host.clicks.size() == 2; })) << host.clicks.size() << " clicks";
   EXPECT_FALSE(button.IsPressed());
 }

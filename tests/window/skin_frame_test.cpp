@@ -79,7 +79,8 @@ bool Contains(const std::vector<RECT>& rects, int x, int y) {
 }
 
 RECT Expected(int width, int height) {
-  const POINT at = skin::CentredPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), width, height);
+  const POINT at =
+      skin::CentredPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), width, height);
   return RECT{at.x, at.y, at.x + width, at.y + height};
 }
 
@@ -100,8 +101,8 @@ TEST_F(SkinnedFrameTest, SuppliedCornersAreCutAndNearKeyColoursStayOpaque) {
   EXPECT_TRUE(IsAt(dialog.m_hWnd, Expected(440, 222)));
   const std::vector<RECT> outline = WindowRegionRects(dialog.m_hWnd);
   EXPECT_EQ(Area(outline), 440LL * 222 - 48);
-  for (POINT cut : {POINT{4, 0}, POINT{435, 0}, POINT{2, 1}, POINT{1, 2}, POINT{0, 3}, POINT{0, 4}, POINT{0, 221},
-                    POINT{439, 217}})
+  for (POINT cut :
+       {POINT{4, 0}, POINT{435, 0}, POINT{2, 1}, POINT{1, 2}, POINT{0, 3}, POINT{0, 4}, POINT{0, 221}, POINT{439, 217}})
     EXPECT_FALSE(Contains(outline, cut.x, cut.y)) << cut.x << ", " << cut.y;
   for (POINT kept : {POINT{5, 0}, POINT{434, 0}, POINT{3, 1}, POINT{1, 4}, POINT{0, 5}, POINT{439, 216}})
     EXPECT_TRUE(Contains(outline, kept.x, kept.y)) << kept.x << ", " << kept.y;
@@ -113,7 +114,8 @@ TEST_F(SkinnedFrameTest, SuppliedCornersAreCutAndNearKeyColoursStayOpaque) {
   const POINT green = ScreenPoint(dialog.m_hWnd, kNearKeyGreenAt.x, kNearKeyGreenAt.y);
   EXPECT_TRUE(PumpUntil([&] {
     return ScreenPixel(red.x, red.y) == kNearKeyRed && ScreenPixel(green.x, green.y) == kNearKeyGreen;
-  })) << std::hex << ScreenPixel(red.x, red.y) << " " << ScreenPixel(green.x, green.y);
+  })) << std::hex
+      << ScreenPixel(red.x, red.y) << " " << ScreenPixel(green.x, green.y);
   dialog.DestroyWindow();
 }
 

@@ -1,5 +1,7 @@
 // CSkinSlider with the advanced window's figures (313 x 8, Thumb strip 124 x 8, range 0..80) under real
 // clicks and drags: where the Thumb goes, which position results, what its parent is told, what it paints.
+#include "ui/skin/skin_slider.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include "tests/support/screen_probe.h"
 #include "tests/window/skin_test_host.h"
 #include "tests/window/skin_test_images.h"
-#include "ui/skin/skin_slider.h"
 
 namespace skintest {
 namespace {
@@ -181,7 +182,7 @@ TEST_F(SkinSliderTest, PaintsTheChannelImagesBesideTheThumb) {
     COLORREF colour;
   };
   const Expectation expected[] = {
-      {70, 4, kChannelLeftMiddle}, {70, 0, kChannelLeftEdge},   {3, 4, kChannelLeftEdge},
+      {70, 4, kChannelLeftMiddle}, {70, 0, kChannelLeftEdge},     {3, 4, kChannelLeftEdge},
       {150, 4, kFrame0},           {250, 4, kChannelRightMiddle}, {250, 7, kChannelRightEdge},
   };
   for (const Expectation& e : expected) {

@@ -29,10 +29,11 @@ bool TestHost::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) clicks.push_back(LOWORD(wParam));
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    notifications.push_back(
-        Notification{static_cast<UINT>(header->idFrom), static_cast<int>(header->code), wParam, slider ? slider->GetPos() : 0});
+    notifications.push_back(Notification{static_cast<UINT>(header->idFrom), static_cast<int>(header->code), wParam,
+                                         slider ? slider->GetPos() : 0});
   }
-  if (message == WM_LBUTTONDOWN) presses.push_back(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+  if (message == WM_LBUTTONDOWN)
+    presses.push_back(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
   return CWnd::OnWndMsg(message, wParam, lParam, result);
 }
 

@@ -25,9 +25,9 @@ class TestHost : public fw::CWnd {
   // A visible popup at `screen` (left, top, right, bottom), grey, with no frame.
   bool Create(const RECT& screen);
 
-  std::vector<UINT> clicks;                 // control IDs of BN_CLICKED
-  std::vector<Notification> notifications;  // WM_NOTIFY from children
-  std::vector<POINT> presses;               // left-button presses on the host itself (client coordinates)
+  std::vector<UINT> clicks;                   // control IDs of BN_CLICKED
+  std::vector<Notification> notifications;    // WM_NOTIFY from children
+  std::vector<POINT> presses;                 // left-button presses on the host itself (client coordinates)
   const skin::CSkinSlider* slider = nullptr;  // its position is read at each notification
 
  protected:

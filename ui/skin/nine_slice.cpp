@@ -36,8 +36,7 @@ void DrawNineSlice(HDC target, HBITMAP image, const RECT& band) {
       ::BitBlt(target, d.left, d.top, d.right, d.bottom, memory.get(), s.left, s.top, SRCCOPY);
     } else if (d.right > 0 && d.bottom > 0) {
       // A negative destination width would mirror the source into the neighbouring piece.
-      ::StretchBlt(target, d.left, d.top, d.right, d.bottom, memory.get(), s.left, s.top, s.right, s.bottom,
-                   SRCCOPY);
+      ::StretchBlt(target, d.left, d.top, d.right, d.bottom, memory.get(), s.left, s.top, s.right, s.bottom, SRCCOPY);
     }
   }
 }

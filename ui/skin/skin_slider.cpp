@@ -67,8 +67,8 @@ bool CSkinSlider::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 LRESULT CSkinSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   if (thumb_.Create(kInitialThumbRect, m_hWnd, kThumbId)) {
-    g_previousThumbProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
-        thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinSlider::ThumbProc)));
+    g_previousThumbProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinSlider::ThumbProc)));
     g_thumbSlider = this;
   }
   return 0;

@@ -26,7 +26,9 @@ RECT ThumbRectForPosition(const RECT& client, SliderRange range, SIZE thumb, int
   const int track = TrackLength(client, thumb.cx);
   const int span = range.maximum - range.minimum;
   // Division first, then the multiplication, as the reading back in PositionFromThumb expects.
-  const int offset = span == 0 ? 0 : TruncateToInt(static_cast<double>(track) / span * (static_cast<double>(position) - range.minimum));
+  const int offset =
+      span == 0 ? 0
+                : TruncateToInt(static_cast<double>(track) / span * (static_cast<double>(position) - range.minimum));
   RECT rect;
   rect.left = client.left + offset;
   rect.top = (client.top + client.bottom) / 2 - thumb.cy / 2;
@@ -41,8 +43,7 @@ int PositionFromThumb(const RECT& client, SliderRange range, int thumbWidth, con
   if (track == 0) return range.minimum;
   const int centre = (thumbRect.left + thumbRect.right) / 2;
   const int offset = centre - (client.left + thumbWidth / 2);
-  return range.minimum +
-         TruncateToInt(static_cast<double>(offset) / track * (range.maximum - range.minimum));
+  return range.minimum + TruncateToInt(static_cast<double>(offset) / track * (range.maximum - range.minimum));
 }
 
 int ClampThumbCentre(const RECT& client, int thumbWidth, int x) {

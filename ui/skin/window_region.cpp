@@ -40,8 +40,8 @@ fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap) {
   std::vector<std::uint8_t> bits(static_cast<size_t>(stride) * static_cast<size_t>(height));
   {
     fw::MemoryDC screen(nullptr);
-    if (!screen || ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), bits.data(), &info,
-                               DIB_RGB_COLORS) != height)
+    if (!screen ||
+        ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), bits.data(), &info, DIB_RGB_COLORS) != height)
       return RegionByPixelQuery(bitmap);
   }
 

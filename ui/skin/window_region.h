@@ -11,11 +11,12 @@ namespace skin {
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 
 // Copies the bitmap's pixel rows out in one call (GetDIBits, top-down) and builds the region in one
-// call; a bitmap whose rows cannot be read goes through RegionByPixelQuery. Each maximal run of non-key pixels in a row becomes one rectangle one pixel high.
+// call; a bitmap whose rows cannot be read goes through RegionByPixelQuery. Each maximal run of
+// non-key pixels in a row becomes one rectangle one pixel high.
 fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap);
 
 // The same region, one GetPixel per pixel and one union per run: the reference that RegionFromBitmap
-// must match, and the fallback for bitmaps that are not sections.
+// must match, and the fallback for bitmaps whose rows cannot be read.
 fw::UniqueRegion RegionByPixelQuery(HBITMAP bitmap);
 
 }  // namespace skin

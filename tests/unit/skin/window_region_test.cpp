@@ -44,9 +44,9 @@ void ExpectSameRects(HRGN fast, HRGN reference) {
   const std::vector<RECT> a = RectsOf(fast), b = RectsOf(reference);
   ASSERT_EQ(a.size(), b.size());
   for (size_t i = 0; i < a.size(); ++i) {
-    EXPECT_TRUE(::EqualRect(&a[i], &b[i])) << "rectangle " << i << ": (" << a[i].left << "," << a[i].top << ","
-                                           << a[i].right << "," << a[i].bottom << ") against (" << b[i].left << ","
-                                           << b[i].top << "," << b[i].right << "," << b[i].bottom << ")";
+    EXPECT_TRUE(::EqualRect(&a[i], &b[i]))
+        << "rectangle " << i << ": (" << a[i].left << "," << a[i].top << "," << a[i].right << "," << a[i].bottom
+        << ") against (" << b[i].left << "," << b[i].top << "," << b[i].right << "," << b[i].bottom << ")";
   }
 }
 
