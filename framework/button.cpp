@@ -10,6 +10,14 @@ bool CButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
   return CWnd::OnWndMsg(message, wParam, lParam, result);
 }
 
+bool CBitmapButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_MOUSEHOVER || message == WM_MOUSELEAVE) {
+    result = 0;
+    return true;
+  }
+  return CButton::OnWndMsg(message, wParam, lParam, result);
+}
+
 bool CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT disabled) {
   normal_ = LoadDeviceBitmap(normal);
   selected_ = selected ? LoadDeviceBitmap(selected) : UniqueBitmap();

@@ -28,6 +28,10 @@ class CBitmapButton : public CButton {
 
  protected:
   void DrawItem(DRAWITEMSTRUCT* item) override;
+  // Version 6 buttons (comctl32 by the manifest) repaint themselves when the pointer rests on them and when
+  // it leaves, for a hot look that a bitmap button does not have; the repaint would wipe whatever the parent
+  // draws over its buttons. Version 5 buttons never did, so these two messages stop here.
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   UniqueBitmap normal_, selected_, focused_, disabled_;

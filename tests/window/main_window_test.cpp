@@ -16,6 +16,7 @@
 #include "card/advanced_snapshot.h"
 #include "card/card_paths.h"
 #include "card/settings_table.h"
+#include "framework/gdi.h"
 #include "res/resource.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/real_input.h"
@@ -133,6 +134,61 @@ class MainWindow : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(RealInput::Available()) << RealInput::LastError(); }
   void TearDown() override { RealInput::Park(); }
 };
+
+// ---- What the screen shows ----------------------------------------------------------------------------------------
+
+// 24-bit pixels of width x height from (x, y) of a device context.
+std::vector<uint32_t> Pixels(HDC source, int x, int y, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  fw::UniqueBitmap copy(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  fw::MemoryDC memory(source);
+  {
+    fw::ScopedSelect select(memory.get(), copy.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, source, x, y, SRCCOPY);
+  }
+  ::GdiFlush();
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + width * height);
+  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// Whether the window shows the top-left width x height of a bitmap at (x, y) of its own pixels, now.
+bool ShowsNow(HWND window, int x, int y, UINT bitmap, int width, int height) {
+  fw::UniqueBitmap image = fw::LoadSectionBitmap(bitmap);
+  HDC screen = ::GetDC(nullptr);
+  std::vector<uint32_t> expected;
+  {
+    fw::MemoryDC memory(screen);
+    fw::ScopedSelect select(memory.get(), image.get());
+    expected = Pixels(memory.get(), 0, 0, width, height);
+  }
+  const POINT origin = Origin(window);
+  const bool same = Pixels(screen, origin.x + x, origin.y + y, width, height) == expected;
+  ::ReleaseDC(nullptr, screen);
+  return same;
+}
+
+TEST_F(MainWindow, MarkersAndHoverImagesStayWhileThePointerRestsOrLeavesAButton) {
+  const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
+    const HWND window = dialog.m_hWnd;
+    const POINT origin = Origin(window);
+    card::SetSetting(card::kResolution, 0);
+    ClickButton(window, IDC_MAIN_SPEAKER_0 + 1);
+    ASSERT_TRUE(RealInput::MoveTo(origin.x + 20, origin.y + 420)) << RealInput::LastError();  // the background
+    PumpFor(500);
+    EXPECT_TRUE(ShowsNow(window, 268, 554, IDB_MAIN_MARKER, 14, 14)) << "the marker of the button just left";
+
+    // Resting on the second resolution choice: its hover image stays.
+    ASSERT_TRUE(RealInput::MoveTo(origin.x + 300, origin.y + 160)) << RealInput::LastError();
+    PumpFor(500);
+    EXPECT_TRUE(ShowsNow(window, 152, 145, IDB_RES_720P_HOVER, 294, 34));
+    ClickButton(window, IDCANCEL);
+  });
+  EXPECT_EQ(run.result, IDCANCEL);
+}
 
 // ---- Resources: nothing grows per move, click or paint ------------------------------------------------------------
 
