@@ -18,7 +18,7 @@ ABOUT_TITLE = "Configure 정보"
 
 def action_images(hovered=None):
     """Every action button's normal image, or its hover image for the one named."""
-    return [Expect(b.hover if name == hovered else b.normal, b.box, f"{name} {'hover' if name == hovered else 'normal'}")
+    return [Expect(b.hover, b.box, f"{name} hover") if name == hovered else Expect(b.normal, b.box, f"{name} normal")
             for name, b in layout.ACTIONS.items()]
 
 

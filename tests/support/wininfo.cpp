@@ -13,6 +13,7 @@
 // WINDOW is an exact title or a handle written as 0x... (the message boxes have no title).
 // Exit code 0 on success, 1 when the window was not found, 2 on a usage error.
 #include <windows.h>
+// After windows.h, which they build on.
 #include <psapi.h>
 #include <winternl.h>
 
@@ -25,8 +26,8 @@ namespace {
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                   nullptr);
+  int size =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(size), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
   return out;
@@ -134,8 +135,8 @@ long CountHandles(HANDLE process, DWORD pid) {
   std::vector<BYTE> buffer(1 << 20);
   ULONG needed = 0;
   NTSTATUS status;
-  while ((status = ::NtQuerySystemInformation(SystemHandleInformation, buffer.data(),
-                                              static_cast<ULONG>(buffer.size()), &needed)) ==
+  while ((status = ::NtQuerySystemInformation(SystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                                              &needed)) ==
          static_cast<NTSTATUS>(0xC0000004L)) {  // STATUS_INFO_LENGTH_MISMATCH
     buffer.resize(buffer.size() * 2);
   }
@@ -228,20 +229,33 @@ int SelfCheck() {
   return works ? 0 : 1;
 }
 
+constexpr char kUsage[] =
+    "usage: wininfo list | children WINDOW | process WINDOW | foreground | sysclose WINDOW\n"
+    "               | syscommand WINDOW N | drivetype LETTER | selfcheck\n";
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   std::wstring command = argc > 1 ? argv[1] : L"";
   int result = 2;
-  if (command == L"list") result = ListWindows();
-  else if (command == L"children" && argc > 2) result = ListChildren(argv[2]);
-  else if (command == L"process" && argc > 2) result = DescribeProcess(argv[2]);
-  else if (command == L"foreground") result = PrintForeground();
-  else if (command == L"sysclose" && argc > 2) result = PostSysCommand(argv[2], SC_CLOSE);
-  else if (command == L"syscommand" && argc > 3) result = PostSysCommand(argv[2], std::wcstoul(argv[3], nullptr, 0));
-  else if (command == L"drivetype" && argc > 2) result = PrintDriveType(argv[2]);
-  else if (command == L"selfcheck") result = SelfCheck();
-  else std::fprintf(stderr, "usage: wininfo list | children WINDOW | process WINDOW | foreground | sysclose WINDOW | syscommand WINDOW N | drivetype LETTER | selfcheck\n");
+  if (command == L"list")
+    result = ListWindows();
+  else if (command == L"children" && argc > 2)
+    result = ListChildren(argv[2]);
+  else if (command == L"process" && argc > 2)
+    result = DescribeProcess(argv[2]);
+  else if (command == L"foreground")
+    result = PrintForeground();
+  else if (command == L"sysclose" && argc > 2)
+    result = PostSysCommand(argv[2], SC_CLOSE);
+  else if (command == L"syscommand" && argc > 3)
+    result = PostSysCommand(argv[2], std::wcstoul(argv[3], nullptr, 0));
+  else if (command == L"drivetype" && argc > 2)
+    result = PrintDriveType(argv[2]);
+  else if (command == L"selfcheck")
+    result = SelfCheck();
+  else
+    std::fputs(kUsage, stderr);
   std::fflush(stdout);
   return result;
 }

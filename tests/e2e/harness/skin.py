@@ -1,7 +1,6 @@
 """The bitmaps the program is built with, by resource number: the oracle of every pixel check."""
 import re
 from functools import lru_cache
-from pathlib import Path
 
 from PIL import Image
 
