@@ -4,7 +4,7 @@ namespace fw {
 
 bool CButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_LBUTTONDBLCLK) {
-    result = WindowProc(WM_LBUTTONDOWN, wParam, lParam);
+    result = DispatchAs(WM_LBUTTONDOWN, wParam, lParam);
     return true;
   }
   return CWnd::OnWndMsg(message, wParam, lParam, result);

@@ -157,6 +157,14 @@ LRESULT CWnd::Default() {
   return DefWindowProc(currentMessage_->message, currentMessage_->wParam, currentMessage_->lParam);
 }
 
+LRESULT CWnd::DispatchAs(UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG substitute{m_hWnd, message, wParam, lParam, 0, {}};
+  const MSG* outer = std::exchange(currentMessage_, &substitute);
+  const LRESULT result = WindowProc(message, wParam, lParam);
+  currentMessage_ = outer;
+  return result;
+}
+
 void CWnd::DrawItem(DRAWITEMSTRUCT*) {}
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -66,6 +66,9 @@ class CWnd {
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The platform's handling of the message being handled now.
   LRESULT Default();
+  // Handles a message as if the window had received it instead of the current one, so that handlers
+  // and their Default() see the substitute (a double click handled as a press, for example).
+  LRESULT DispatchAs(UINT message, WPARAM wParam, LPARAM lParam);
   // Runs when the object is attached, before the window's procedure is replaced.
   virtual void PreSubclassWindow() {}
   // Owner-drawn controls draw themselves: the parent hands WM_DRAWITEM back to the control's object.

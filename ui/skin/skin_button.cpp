@@ -62,12 +62,10 @@ bool CSkinButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
          CButton::OnWndMsg(message, wParam, lParam, result);
 }
 
-LRESULT CSkinButton::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
+LRESULT CSkinButton::OnLButtonDown(WPARAM, LPARAM) {
   pressed_ = 1;
   Invalidate(false);
-  // Not Default(): a quick second click arrives here as WM_LBUTTONDBLCLK, which the owner-drawn button
-  // class would only report as BN_DOUBLECLICKED, without capture and without the click on release.
-  return DefWindowProc(WM_LBUTTONDOWN, wParam, lParam);
+  return Default();
 }
 
 LRESULT CSkinButton::OnLButtonUp(WPARAM, LPARAM) {
