@@ -1,7 +1,7 @@
 """The one description of the skin: every window with its background, and every button's place, size, images and
 caption. The painters and the preview take all positions from here; bitmap and control numbers come from
 res/resource.h by name."""
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 
 from geometry import Rect
 from resource_ids import IDS
