@@ -45,7 +45,7 @@ class HoverTests(ToolTestCase):
         tool = self.start_from_card(card)
         self.assertOverlay(tool, layout.overlay_after_refresh(OUTSIDE), when="at start")
         for c in layout.RESOLUTION:
-            tool.glide(*c.box.centre)
+            tool.move(*c.box.centre)
             self.assertOverlay(tool, resolution_images(OUTSIDE, hovered=c.value), 2, f"over resolution {c.value}")
         tool.rest_mouse()
         self.assertOverlay(tool, resolution_images(OUTSIDE), 2, "on the background")
@@ -54,12 +54,12 @@ class HoverTests(ToolTestCase):
         card = self.make_card(settings=card_module.DEFAULTS)
         tool = self.start_from_card(card)
         for name, button in layout.ACTIONS.items():
-            tool.glide(*button.box.centre)
+            tool.move(*button.box.centre)
             self.assertOverlay(tool, action_images(hovered=name), 2, f"over {name}")
         # 3 pixels inside the left edge: outside Cancel's shrunk hover area, inside OK's whole one.
         for name, hovered in (("cancel", None), ("ok", "ok")):
             box = layout.ACTIONS[name].box
-            tool.glide(box.x + 3, box.y + box.h // 2)
+            tool.move(box.x + 3, box.y + box.h // 2)
             self.assertOverlay(tool, action_images(hovered=hovered), 2, f"3 pixels inside {name}")
         tool.rest_mouse()
         self.assertOverlay(tool, action_images(), 2, "on the background")
@@ -70,7 +70,7 @@ class HoverTests(ToolTestCase):
         tool.click_button(layout.choice("Resolution", 1))
         values = dict(card_module.DEFAULTS, Resolution=1)
         self.assertOverlay(tool, layout.overlay_after_refresh(values), when="after choosing 720p")
-        tool.glide(layout.RESOLUTION[1].box.x + 20, layout.RESOLUTION[1].box.y + 10)
+        tool.move(layout.RESOLUTION[1].box.x + 20, layout.RESOLUTION[1].box.y + 10)
         self.assertOverlay(tool, resolution_images(values), 2, "the selected resolution under the pointer")
 
     def test_a_marker_stays_when_the_pointer_leaves_its_button(self):

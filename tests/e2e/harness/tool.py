@@ -105,13 +105,6 @@ class Tool:
     def move(self, x, y):
         mouse.move(*self.at(x, y))
 
-    def glide(self, x, y):
-        """Moves onto (x, y) in two steps, as a hand does. The first move into a button makes the themed button
-        repaint itself as hot, over what the hover overlay drew for that move; the second move draws it again."""
-        self.move(x - 2, y)
-        time.sleep(0.2)   # the button's repaint comes after the move, as paints come after input
-        self.move(x, y)
-
     def rest_mouse(self):
         """Parks the cursor on the background, where it hovers over nothing."""
         self.move(*layout.NEUTRAL_POINT)
