@@ -14,7 +14,7 @@
 
 #include "framework/button.h"
 #include "ui/advanced/choice_buttons.h"
-#include "ui/advanced/skin_bitmap_set.h"
+#include "ui/skin/skin_bitmap_set.h"
 #include "ui/skin/skin_slider.h"
 #include "ui/skin/skinned_dialog.h"
 
@@ -62,7 +62,7 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider
   int dragFlag_ = 0;
 
-  SkinBitmapSet skin_;
+  skin::SkinBitmapSet skin_;
   fw::CBitmapButton cancelButton_;
   fw::CBitmapButton okButton_;
   std::array<fw::CBitmapButton, kChoiceButtonCount> choiceButtons_;  // by table position

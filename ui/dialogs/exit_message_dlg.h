@@ -2,21 +2,13 @@
 // button. Shown after the card was written and ejected; its result is IDOK.
 #pragma once
 
-#include "ui/skin/skin_button.h"
-#include "ui/skin/skinned_dialog.h"
+#include "ui/dialogs/ok_message_box.h"
 
 namespace dialogs {
 
-class CExitMessageDlg : public skin::CSkinnedDialog {
+class CExitMessageDlg : public COkMessageBox {
  public:
   explicit CExitMessageDlg(fw::CWnd* parent = nullptr);
-
- protected:
-  void DoDataExchange() override;
-  BOOL OnInitDialog() override;
-
- private:
-  skin::CSkinButton okButton_;
 };
 
 }  // namespace dialogs

@@ -2,21 +2,13 @@
 // one OK button. Shown when a card file cannot be written; its result is IDOK.
 #pragma once
 
-#include "ui/skin/skin_button.h"
-#include "ui/skin/skinned_dialog.h"
+#include "ui/dialogs/ok_message_box.h"
 
 namespace dialogs {
 
-class CNoUsbDlg : public skin::CSkinnedDialog {
+class CNoUsbDlg : public COkMessageBox {
  public:
   explicit CNoUsbDlg(fw::CWnd* parent = nullptr);
-
- protected:
-  void DoDataExchange() override;
-  BOOL OnInitDialog() override;
-
- private:
-  skin::CSkinButton okButton_;
 };
 
 }  // namespace dialogs

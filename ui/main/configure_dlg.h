@@ -15,7 +15,7 @@
 #include "ui/main/clock_panel.h"
 #include "ui/main/main_controls.h"
 #include "ui/main/overlay_plan.h"
-#include "ui/main/skin_bitmap_set.h"
+#include "ui/skin/skin_bitmap_set.h"
 #include "ui/skin/skinned_dialog.h"
 
 namespace main_window {
@@ -96,7 +96,7 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   card::VolumeEjector ejector_;
   int32_t timeZoneIndex_ = -1;
   wchar_t clockText_[kClockTextCapacity] = {};
-  SkinBitmapSet skinBitmaps_;
+  skin::SkinBitmapSet skinBitmaps_;
   int32_t refreshArmed_ = 1;
   int32_t dragging_ = 0;
   int32_t dateChanged_ = 1;

@@ -1,4 +1,4 @@
-// The bitmaps that the main window's overlay copies over its buttons, loaded as sections by resource
+// The bitmaps that a window's overlay copies over its buttons, loaded as sections by resource
 // identifier and kept until the next load or the window's end.
 #pragma once
 
@@ -9,7 +9,7 @@
 
 #include "framework/gdi.h"
 
-namespace main_window {
+namespace skin {
 
 class SkinBitmapSet {
  public:
@@ -26,4 +26,4 @@ class SkinBitmapSet {
   std::vector<Entry> entries_;  // sorted by id
 };
 
-}  // namespace main_window
+}  // namespace skin

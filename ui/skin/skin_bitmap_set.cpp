@@ -1,8 +1,8 @@
-#include "ui/main/skin_bitmap_set.h"
+#include "ui/skin/skin_bitmap_set.h"
 
 #include <algorithm>
 
-namespace main_window {
+namespace skin {
 
 void SkinBitmapSet::Load(std::span<const UINT> ids) {
   entries_.clear();
@@ -17,4 +17,4 @@ HBITMAP SkinBitmapSet::Get(UINT id) const {
   return found != entries_.end() && found->id == id ? found->bitmap.get() : nullptr;
 }
 
-}  // namespace main_window
+}  // namespace skin
