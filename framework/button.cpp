@@ -19,10 +19,12 @@ bool CBitmapButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 bool CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT disabled) {
-  normal_ = LoadDeviceBitmap(normal);
-  selected_ = selected ? LoadDeviceBitmap(selected) : UniqueBitmap();
-  focused_ = focused ? LoadDeviceBitmap(focused) : UniqueBitmap();
-  disabled_ = disabled ? LoadDeviceBitmap(disabled) : UniqueBitmap();
+  // Sections rather than device-dependent bitmaps: they draw the same, and under Wine they load several
+  // times faster, which matters with a hundred button images loaded while the main window opens.
+  normal_ = LoadSectionBitmap(normal);
+  selected_ = selected ? LoadSectionBitmap(selected) : UniqueBitmap();
+  focused_ = focused ? LoadSectionBitmap(focused) : UniqueBitmap();
+  disabled_ = disabled ? LoadSectionBitmap(disabled) : UniqueBitmap();
   return static_cast<bool>(normal_);
 }
 

@@ -25,6 +25,8 @@ class CBitmapButton : public CButton {
   bool LoadBitmaps(UINT normal, UINT selected = 0, UINT focused = 0, UINT disabled = 0);
   // Sizes the button to its normal image.
   void SizeToContent() const;
+  // The normal image's size (0 x 0 without one); known before the window exists.
+  SIZE ContentSize() const { return BitmapSize(normal_.get()); }
 
  protected:
   void DrawItem(DRAWITEMSTRUCT* item) override;

@@ -62,6 +62,9 @@ start_wine() {
     wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w
   fi
+  # A server left from an earlier run (or a short-lived one a fixture restarted) would refuse -p.
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wineserver -w </dev/null >/dev/null 2>&1 || true
   wineserver -p </dev/null >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "${WINDOWS_MANAGED:-N}" /f \
     </dev/null >/dev/null 2>&1
