@@ -38,8 +38,6 @@ std::vector<UINT> SkinBitmapIds() {
 
 const fw::MessageEntry<CAdvanceDlg> CAdvanceDlg::kMessages[] = {
     fw::OnMessage(WM_TIMER, &CAdvanceDlg::OnTimer),
-    fw::OnMessage(WM_LBUTTONDOWN, &CAdvanceDlg::OnBodyPressed),
-    fw::OnMessage(WM_MOUSEMOVE, &CAdvanceDlg::OnMouseMove),
     fw::OnCommandRange(IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 2, &CAdvanceDlg::OnChoice),
     fw::OnNotify(IDC_ADV_PARTITION_SLIDER, NM_CUSTOMDRAW, &CAdvanceDlg::OnSliderMoved),
 };
@@ -163,19 +161,7 @@ void CAdvanceDlg::RefreshMarkers() {
     PaintOverlay(skin_.Get(draw.bitmap), draw.x, draw.y, draw.width, draw.height);
 }
 
-LRESULT CAdvanceDlg::OnBodyPressed(WPARAM wParam, LPARAM lParam) {
-  dragFlag_ = 1;
-  return CSkinnedDialog::OnLButtonDown(wParam, lParam);
-}
-
-LRESULT CAdvanceDlg::OnMouseMove(WPARAM, LPARAM) {
-  // The first move after a drag: the move loop may have painted over the markers.
-  if (dragFlag_) {
-    StartRefreshTimer(kRefreshAfterEvent);
-    dragFlag_ = 0;
-  }
-  return Default();
-}
+void CAdvanceDlg::OnFirstMoveAfterDrag() { StartRefreshTimer(kRefreshAfterEvent); }
 
 BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
   switch (msg->message) {

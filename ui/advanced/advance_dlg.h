@@ -43,8 +43,7 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
 
  private:
   LRESULT OnTimer(WPARAM id, LPARAM);
-  LRESULT OnBodyPressed(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+  void OnFirstMoveAfterDrag() override;
   void OnChoice(UINT id);
   LRESULT OnSliderMoved(NMHDR* header);
 
@@ -60,7 +59,6 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
 
   int32_t working_[kAdvancedSlotCount] = {};
   int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider
-  int dragFlag_ = 0;
 
   skin::SkinBitmapSet skin_;
   fw::CBitmapButton cancelButton_;

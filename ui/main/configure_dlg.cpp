@@ -53,8 +53,6 @@ const fw::MessageEntry<CConfigureDlg> CConfigureDlg::kMessages[] = {
     fw::OnMessage(WM_PAINT, &CConfigureDlg::OnPaint),
     fw::OnMessage(WM_QUERYDRAGICON, &CConfigureDlg::OnQueryDragIcon),
     fw::OnMessage(WM_TIMER, &CConfigureDlg::OnTimer),
-    fw::OnMessage(WM_LBUTTONDOWN, &CConfigureDlg::OnLButtonDown),
-    fw::OnMessage(WM_MOUSEMOVE, &CConfigureDlg::OnMouseMove),
     fw::OnMessage(kBringToFrontMessage, &CConfigureDlg::OnBringToFront),
     fw::OnCommand(IDC_MAIN_ADVANCED, &CConfigureDlg::OnAdvanced),
     fw::OnCommand(IDC_MAIN_SYSTEM_TIME, &CConfigureDlg::OnSystemTime),

@@ -72,8 +72,7 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   void RunHoverOverlay(POINT cursor);
   void ExecutePlan(const OverlayPlan& plan) const;
   void CheckForeground();
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+  void OnFirstMoveAfterDrag() override;
 
   // Clock panel (configure_clock.cpp).
   int CompareClockStep();
@@ -98,7 +97,6 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   wchar_t clockText_[kClockTextCapacity] = {};
   skin::SkinBitmapSet skinBitmaps_;
   int32_t refreshArmed_ = 1;
-  int32_t dragging_ = 0;
   int32_t dateChanged_ = 1;
   int clockSecondsDrawnAt_ = kClockSecondsLeft;  // measured by each paint
 };

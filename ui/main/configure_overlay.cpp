@@ -59,19 +59,6 @@ void CConfigureDlg::CheckForeground() {
   }
 }
 
-LRESULT CConfigureDlg::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
-  dragging_ = 1;
-  return CSkinnedDialog::OnLButtonDown(wParam, lParam);
-}
-
-LRESULT CConfigureDlg::OnMouseMove(WPARAM, LPARAM) {
-  // The move loop of a drag takes all mouse input until the button is released, so this is the first move
-  // after the drag; the window may have been repainted at its new place without the overlay.
-  if (dragging_) {
-    ScheduleRefresh(kRefreshDelay);
-    dragging_ = 0;
-  }
-  return Default();
-}
+void CConfigureDlg::OnFirstMoveAfterDrag() { ScheduleRefresh(kRefreshDelay); }
 
 }  // namespace main_window

@@ -9,6 +9,7 @@ const fw::MessageEntry<CSkinnedDialog> CSkinnedDialog::kMessages[] = {
     fw::OnMessage(WM_SIZE, &CSkinnedDialog::OnSize),
     fw::OnMessage(WM_PAINT, &CSkinnedDialog::OnPaint),
     fw::OnMessage(WM_LBUTTONDOWN, &CSkinnedDialog::OnLButtonDown),
+    fw::OnMessage(WM_MOUSEMOVE, &CSkinnedDialog::OnMouseMove),
     fw::OnMessage(WM_CLOSE, &CSkinnedDialog::OnClose),
 };
 
@@ -39,6 +40,9 @@ void CSkinnedDialog::OnCancel() {
 LRESULT CSkinnedDialog::OnSize(WPARAM, LPARAM) {
   const LRESULT result = Default();
   LoadSkinBitmaps();
+  // The window holds one background at a time: let go of the earlier one before loading, which also keeps
+  // the nested run at creation from holding two copies at once.
+  background_.reset();
   background_ = fw::LoadSectionBitmap(backgroundId_);
   if (!background_) {
     fw::AfxMessageBox(L"Error loading bitmap", MB_OK);
@@ -74,6 +78,15 @@ LRESULT CSkinnedDialog::OnPaint(WPARAM, LPARAM) {
 LRESULT CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
   // Pressing the body moves the window as if its caption had been pressed.
   PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+  dragFlag_ = 1;
+  return Default();
+}
+
+LRESULT CSkinnedDialog::OnMouseMove(WPARAM, LPARAM) {
+  if (dragFlag_) {
+    dragFlag_ = 0;
+    OnFirstMoveAfterDrag();
+  }
   return Default();
 }
 
@@ -84,9 +97,11 @@ LRESULT CSkinnedDialog::OnClose(WPARAM, LPARAM) {
 
 void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, UINT id, int x, int y, UINT normal,
                                        UINT selected, UINT focused, UINT disabled) {
-  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, RECT{x, y, x + 1, y + 1}, m_hWnd, id);
+  // The images first, so that the button is created at its final size rather than resized after.
   button.LoadBitmaps(normal, selected, focused, disabled);
-  button.SizeToContent();
+  const SIZE size = button.ContentSize();
+  const RECT rect{x, y, x + (size.cx > 0 ? size.cx : 1), y + (size.cy > 0 ? size.cy : 1)};
+  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, m_hWnd, id);
 }
 
 void CSkinnedDialog::PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const {

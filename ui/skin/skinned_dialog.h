@@ -35,7 +35,13 @@ class CSkinnedDialog : public fw::CDialog {
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+
+  // The first mouse move over the window after a drag of its body. The platform's move loop takes all
+  // mouse input until the release, and the window may have been repainted at its new place: the windows
+  // that draw over their buttons schedule their redraw here.
+  virtual void OnFirstMoveAfterDrag() {}
 
   void PaintBackground(HDC dc) const;
   void ReleaseBackground() { background_.reset(); }
@@ -56,6 +62,7 @@ class CSkinnedDialog : public fw::CDialog {
   fw::UniqueBitmap background_;
   int backgroundWidth_ = 0;
   int backgroundHeight_ = 0;
+  int dragFlag_ = 0;  // set by a press on the body, cleared by the next mouse move
 };
 
 // Top-left position that centres a width x height window on a screen, each half rounded down on its own.
