@@ -53,6 +53,8 @@ class HoverTests(ToolTestCase):
     def test_hover_images_of_the_action_buttons(self):
         card = self.make_card(settings=card_module.DEFAULTS)
         tool = self.start_from_card(card)
+        # No button starts in its focused look: the close button's is its red hover image.
+        self.assertOverlay(tool, action_images(), 2, "at start, before the pointer comes")
         for name, button in layout.ACTIONS.items():
             tool.move(*button.box.centre)
             self.assertOverlay(tool, action_images(hovered=name), 2, f"over {name}")

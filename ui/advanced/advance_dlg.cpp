@@ -70,7 +70,7 @@ BOOL CAdvanceDlg::OnInitDialog() {
   CreateImageButton(okButton_, kOkButton.id, kOkButton.x, kOkButton.y, kOkButton.normalImage, kOkButton.selectedImage,
                     kOkButton.focusedImage);
   StartRefreshTimer(kFirstRefresh);
-  return TRUE;
+  return KeepFocusOnWindow();
 }
 
 void CAdvanceDlg::PlaceBesideMainWindow() {

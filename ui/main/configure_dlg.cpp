@@ -105,7 +105,7 @@ BOOL CConfigureDlg::OnInitDialog() {
   SetTimer(kClockTimer, kClockPeriod);
   ScheduleRefresh(kFirstRefreshDelay);
   timeZoneIndex_ = -1;
-  return TRUE;
+  return KeepFocusOnWindow();
 }
 
 void CConfigureDlg::CreateActionButton(int index) {

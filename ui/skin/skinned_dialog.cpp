@@ -61,6 +61,11 @@ LRESULT CSkinnedDialog::OnSize(WPARAM, LPARAM) {
   return result;
 }
 
+BOOL CSkinnedDialog::KeepFocusOnWindow() {
+  ::SetFocus(m_hWnd);
+  return FALSE;
+}
+
 void CSkinnedDialog::PaintBackground(HDC dc) const {
   if (!background_) return;
   fw::MemoryDC memory(dc);

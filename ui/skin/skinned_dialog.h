@@ -43,6 +43,12 @@ class CSkinnedDialog : public fw::CDialog {
   // that draw over their buttons schedule their redraw here.
   virtual void OnFirstMoveAfterDrag() {}
 
+  // Ends an initialisation with the keyboard focus on the window itself, as a Choice click leaves it. Left
+  // to the dialog manager, the focus would go to the first button created (the close button), which would
+  // then show its focused look until the pointer first crossed it. Returns FALSE for OnInitDialog: the
+  // focus has been set.
+  BOOL KeepFocusOnWindow();
+
   void PaintBackground(HDC dc) const;
   void ReleaseBackground() { background_.reset(); }
 
