@@ -9,7 +9,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 DQ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xdotool x11-utils
-             imagemagick googletest fonts-nanum e2fsprogs procps python3-pil)
+             imagemagick googletest fonts-nanum fonts-dejavu-core fonts-dejavu-extra e2fsprogs procps python3-pil)
 
 say() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }
 
