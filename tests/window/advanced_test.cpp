@@ -12,6 +12,7 @@
 #include "framework/gdi.h"
 #include "res/resource.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/real_input.h"
 #include "tests/support/screen_probe.h"
 #include "ui/advanced/advance_dlg.h"
@@ -24,6 +25,7 @@ using advanced::CAdvanceDlg;
 using testsupport::PumpFor;
 using testsupport::PumpUntil;
 using testsupport::RealInput;
+using testsupport::WindowOrigin;
 using Values = std::array<int32_t, 10>;
 
 constexpr Values kDefaults = {0, 0, 0, 0, 0, 0, 0, 0, 0, 4};
@@ -49,16 +51,9 @@ Values WorkingOf(const CAdvanceDlg& dialog) {
   return values;
 }
 
-POINT WindowOrigin(HWND window) {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  return POINT{rect.left, rect.top};
-}
-
 // Real clicks at window pixels, wherever the window stands now.
 void ClickWindowAt(HWND window, int x, int y) {
-  const POINT origin = WindowOrigin(window);
-  ASSERT_TRUE(RealInput::Click(origin.x + x, origin.y + y)) << RealInput::LastError();
+  ASSERT_TRUE(testsupport::ClickInWindow(window, x, y)) << RealInput::LastError();
 }
 
 void ClickChoice(HWND window, UINT id) {
@@ -69,16 +64,6 @@ void ClickChoice(HWND window, UINT id) {
 void ClickCancel(HWND window) { ClickWindowAt(window, 433 + 18, 11 + 18); }
 
 // ---- Running the window --------------------------------------------------------------------------------------------
-
-// A thread timer runs the pending script inside whichever message loop is running (the window's modal
-// loop, or the notice box's).
-std::function<void()> g_script;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  std::function<void()> script = std::move(g_script);
-  script();
-}
 
 struct WindowRun {
   INT_PTR result = -1;
@@ -91,49 +76,18 @@ WindowRun RunAdvanced(const Values& snapshot, const std::function<void(CAdvanceD
   advanced::TheAdvancedWindowRect() = {100, 50, 582, 833};
   CAdvanceDlg dialog;
   WindowRun run;
-  g_script = [&] {
-    PumpFor(250);  // the first Marker refresh comes 150 ms after initialisation
-    script(dialog);
-    if (dialog.m_hWnd && ::IsWindowVisible(dialog.m_hWnd)) {
-      run.leftOpen = true;
-      dialog.PostMessage(WM_CLOSE);
-    }
-  };
-  ::SetTimer(nullptr, 0, 10, &RunScript);
-  run.result = dialog.DoModal();
+  const testsupport::ModalRun modal = testsupport::RunModalScript(dialog, [&] { script(dialog); });
+  run.result = modal.result;
+  run.leftOpen = modal.leftOpen;
   run.snapshot = Snapshot();
   return run;
 }
 
-// The notice box that the window's OK opens: a popup owned by the window.
-HWND g_noticeOwner = nullptr;
-POINT g_noticeButton{};
-bool g_noticeAnswered = false;
-
-BOOL CALLBACK FindOwnedPopup(HWND window, LPARAM found) {
-  if (::GetWindow(window, GW_OWNER) != g_noticeOwner || !::IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-void CALLBACK AnswerNotice(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND notice = nullptr;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedPopup, reinterpret_cast<LPARAM>(&notice));
-  if (!notice) return;
-  ::KillTimer(nullptr, id);
-  const POINT origin = WindowOrigin(notice);
-  g_noticeAnswered = RealInput::Click(origin.x + g_noticeButton.x, origin.y + g_noticeButton.y);
-}
-
 // Presses the window's OK and answers the notice box with its Apply or its Cancel button.
 void PressOk(HWND window, bool confirm) {
-  g_noticeOwner = window;
-  g_noticeButton = confirm ? POINT{238, 199} : POINT{366, 199};
-  g_noticeAnswered = false;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &AnswerNotice);
-  ClickWindowAt(window, 310 + 82, 723 + 30);
-  ::KillTimer(nullptr, timer);
-  EXPECT_TRUE(g_noticeAnswered) << "the notice box was shown and answered";
+  const POINT answer = confirm ? POINT{238, 199} : POINT{366, 199};
+  EXPECT_TRUE(testsupport::ClickAndAnswerPopup(window, answer, [&] { ClickWindowAt(window, 310 + 82, 723 + 30); }))
+      << "the notice box was shown and answered";
 }
 
 // ---- What the screen shows -----------------------------------------------------------------------------------------

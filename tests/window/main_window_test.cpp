@@ -19,6 +19,7 @@
 #include "framework/gdi.h"
 #include "res/resource.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/real_input.h"
 #include "tests/support/screen_probe.h"
 #include "ui/main/configure_dlg.h"
@@ -33,15 +34,6 @@ using testsupport::RealInput;
 
 // ---- Running the window --------------------------------------------------------------------------------------------
 
-// A thread timer runs the script inside whichever message loop runs at the time.
-std::function<void()> g_script;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  std::function<void()> script = std::move(g_script);
-  script();
-}
-
 struct WindowRun {
   INT_PTR result = -1;
   bool leftOpen = false;  // the script returned with the window open: it was closed for it
@@ -49,29 +41,14 @@ struct WindowRun {
 
 WindowRun RunMain(const std::function<void(CConfigureDlg&)>& script) {
   CConfigureDlg dialog;
-  WindowRun run;
-  g_script = [&] {
-    PumpFor(250);  // the first Marker refresh comes 150 ms after initialisation
-    script(dialog);
-    if (dialog.m_hWnd && ::IsWindowVisible(dialog.m_hWnd)) {
-      run.leftOpen = true;
-      dialog.PostMessage(WM_CLOSE);
-    }
-  };
-  ::SetTimer(nullptr, 0, 10, &RunScript);
-  run.result = dialog.DoModal();
-  return run;
+  const testsupport::ModalRun run = testsupport::RunModalScript(dialog, [&] { script(dialog); });
+  return WindowRun{run.result, run.leftOpen};
 }
 
-POINT Origin(HWND window) {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  return POINT{rect.left, rect.top};
-}
+POINT Origin(HWND window) { return testsupport::WindowOrigin(window); }
 
 void ClickWindowAt(HWND window, int x, int y) {
-  const POINT origin = Origin(window);
-  ASSERT_TRUE(RealInput::Click(origin.x + x, origin.y + y)) << RealInput::LastError();
+  ASSERT_TRUE(testsupport::ClickInWindow(window, x, y)) << RealInput::LastError();
 }
 
 void ClickButton(HWND window, UINT id) {
@@ -83,37 +60,12 @@ void ClickButton(HWND window, UINT id) {
   ClickWindowAt(window, choice->at.x + choice->size.cx / 2, choice->at.y + choice->size.cy / 2);
 }
 
-// Answers the next visible popup that the main window owns (a message box, the picker) by clicking at a
-// point of it; counts the answers.
-HWND g_popupOwner = nullptr;
-POINT g_popupButton{};
+// Answers of popups (message boxes, the picker), counted across a test.
 int g_popupsAnswered = 0;
 
-BOOL CALLBACK FindOwnedPopup(HWND window, LPARAM found) {
-  if (::GetWindow(window, GW_OWNER) != g_popupOwner || !::IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-void CALLBACK AnswerPopup(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND popup = nullptr;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
-  if (!popup) return;
-  ::KillTimer(nullptr, id);
-  const POINT origin = Origin(popup);
-  if (RealInput::Click(origin.x + g_popupButton.x, origin.y + g_popupButton.y)) ++g_popupsAnswered;
-}
-
-// Clicks a button of the main window and answers the popup it opens at `answer` (popup pixels). The popup
-// runs its modal loop inside the click's handling, so the answer usually comes before the click returns.
+// Clicks a button of the main window and answers the popup it opens at `answer` (popup pixels).
 void ClickAndAnswer(HWND window, UINT id, POINT answer) {
-  g_popupOwner = window;
-  g_popupButton = answer;
-  const int answered = g_popupsAnswered;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &AnswerPopup);
-  ClickButton(window, id);
-  PumpUntil([&] { return g_popupsAnswered > answered; }, 6000);
-  ::KillTimer(nullptr, timer);
+  if (testsupport::ClickAndAnswerPopup(window, answer, [&] { ClickButton(window, id); })) ++g_popupsAnswered;
 }
 
 constexpr POINT kMessageBoxOk{300 + 66, 177 + 22};
@@ -334,9 +286,10 @@ TEST_F(MainWindow, ASecondStartCentresTheRunningWindowAfterADrag) {
 }
 
 // The about box keeps the platform's keyboard handling: its OK command ends it.
+HWND g_aboutOwner = nullptr;
+
 void CALLBACK EndAboutBox(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND about = nullptr;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedPopup, reinterpret_cast<LPARAM>(&about));
+  HWND about = testsupport::VisiblePopupOf(g_aboutOwner);
   if (!about) return;
   ::KillTimer(nullptr, id);
   ++g_popupsAnswered;
@@ -347,7 +300,7 @@ TEST_F(MainWindow, SystemCommandSixteenShowsTheAboutBoxAndOthersGetTheirUsualHan
   g_popupsAnswered = 0;
   const WindowRun run = RunMain([&](CConfigureDlg& dialog) {
     const int32_t mic = card::GetSetting(card::kMicVolume);
-    g_popupOwner = dialog.m_hWnd;
+    g_aboutOwner = dialog.m_hWnd;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &EndAboutBox);
     EXPECT_EQ(dialog.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX), 0);
     ::KillTimer(nullptr, timer);
