@@ -46,8 +46,8 @@ bool CDialog::CreateModeless(HWND owner) { return Create(owner); }
 
 INT_PTR CDialog::DoModal() {
   const HWND owner = ResolveOwner();
-  const bool disableOwner = owner && ::IsWindowEnabled(owner);
-  if (disableOwner) ::EnableWindow(owner, FALSE);
+  ownerDisabled_ = owner && ::IsWindowEnabled(owner);
+  if (ownerDisabled_) ::EnableWindow(owner, FALSE);
   modalEnded_ = false;
   modalResult_ = -1;
   if (Create(owner) && !modalEnded_) {
@@ -58,7 +58,8 @@ INT_PTR CDialog::DoModal() {
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                    SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
   }
-  if (disableOwner) ::EnableWindow(owner, TRUE);
+  if (ownerDisabled_) ::EnableWindow(owner, TRUE);
+  ownerDisabled_ = false;
   if (m_hWnd) {
     if (owner && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
     DestroyWindow();
@@ -90,7 +91,7 @@ void CDialog::EndDialog(int result) {
   // As the platform's EndDialog does: give the owner back its input, then hide, so that activation
   // returns to the owner rather than to some other program.
   const bool wasActive = ::GetActiveWindow() == m_hWnd;
-  if (owner_) ::EnableWindow(owner_, TRUE);
+  if (ownerDisabled_) ::EnableWindow(owner_, TRUE);
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
   if (wasActive && owner_) ::SetActiveWindow(owner_);
   ::PostMessageW(m_hWnd, WM_NULL, 0, 0);

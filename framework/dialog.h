@@ -36,6 +36,7 @@ class CDialog : public CWnd {
   UINT templateId_;
   CWnd* parent_;
   HWND owner_ = nullptr;
+  bool ownerDisabled_ = false;  // by this modal run, which gives it back its input when it ends
   bool modalEnded_ = false;
   INT_PTR modalResult_ = -1;
 };

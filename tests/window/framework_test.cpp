@@ -130,6 +130,17 @@ TEST(ModalLoop, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter) {
   owner.DestroyWindow();
 }
 
+TEST(ModalLoop, AnOwnerDisabledBeforehandStaysDisabled) {
+  RecordingDialog owner;
+  ASSERT_TRUE(owner.CreateModeless(nullptr));
+  ::EnableWindow(owner.m_hWnd, FALSE);
+  RecordingDialog child(&owner);
+  child.toPost.push_back(MSG{nullptr, kPing, IDOK, 0, 0, {}});
+  EXPECT_EQ(child.DoModal(), IDOK);
+  EXPECT_FALSE(::IsWindowEnabled(owner.m_hWnd)) << "only the run that disabled the owner enables it again";
+  owner.DestroyWindow();
+}
+
 TEST(ModalLoop, KeysToAChildControlPassTheDialogFilterFirst) {
   RecordingDialog dialog;
   dialog.swallowKeys = true;
