@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/message_pump.h"
@@ -128,6 +129,50 @@ TEST_F(SkinnedFrameTest, ABackgroundWithoutKeyPixelsGivesARectangleOfItsOddSizeC
   ASSERT_EQ(outline.size(), 1u);
   EXPECT_EQ(outline[0].right, 441);
   EXPECT_EQ(outline[0].bottom, 221);
+  dialog.DestroyWindow();
+}
+
+// Closes every "Error loading bitmap" box that shows on this thread, counting them.
+int g_errorBoxes = 0;
+
+void CALLBACK CloseErrorBoxes(HWND, UINT, UINT_PTR, DWORD) {
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM) -> BOOL {
+        wchar_t title[64] = {};
+        ::GetWindowTextW(window, title, 64);
+        if (::IsWindowVisible(window) && std::wstring_view(title) == L"DQ_configure" &&
+            ::FindWindowExW(window, nullptr, L"Static", L"Error loading bitmap")) {
+          ++g_errorBoxes;
+          ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }
+        return TRUE;
+      },
+      0);
+}
+
+TEST_F(SkinnedFrameTest, AMissingBackgroundIsReportedAndTheWindowKeepsItsLayoutUnshaped) {
+  constexpr UINT kNoSuchBitmap = 9999;
+  g_errorBoxes = 0;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &CloseErrorBoxes);
+  RecordingSkinnedDialog dialog(kNoSuchBitmap);
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  ::KillTimer(nullptr, timer);
+  EXPECT_GE(g_errorBoxes, 1) << "the user is told once per size change that finds no background";
+  EXPECT_FALSE(dialog.HasBackground());
+  EXPECT_EQ(dialog.BackgroundWidth(), 0);
+  EXPECT_TRUE(WindowRegionRects(dialog.m_hWnd).empty()) << "no outline is cut";
+  RECT window{};
+  ::GetWindowRect(dialog.m_hWnd, &window);
+  // The layout puts the window at (0, 0) with a size of its dialog units; nothing moves or resizes it.
+  RECT layout{0, 0, 186, 90};
+  ::MapDialogRect(dialog.m_hWnd, &layout);
+  EXPECT_EQ(window.left, 0);
+  EXPECT_EQ(window.top, 0);
+  EXPECT_EQ(window.right - window.left, layout.right);
+  EXPECT_EQ(window.bottom - window.top, layout.bottom);
+  // Still a working window: it paints (nothing) and closes.
+  ::UpdateWindow(dialog.m_hWnd);
   dialog.DestroyWindow();
 }
 
