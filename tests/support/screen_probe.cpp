@@ -3,6 +3,9 @@
 #include <winternl.h>
 
 #include <cstdint>
+#include <vector>
+
+#include "framework/gdi.h"
 
 namespace testsupport {
 namespace {
@@ -13,6 +16,24 @@ namespace {
 constexpr size_t kPebGdiSharedHandleTable = 0xF8;
 constexpr size_t kGdiEntrySize = 24;
 constexpr size_t kGdiMaxHandles = 0x10000;
+
+// 24-bit colours of width x height pixels from (x, y) of a device context.
+std::vector<std::uint32_t> Pixels(HDC source, int x, int y, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  fw::UniqueBitmap copy(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  fw::MemoryDC memory(source);
+  {
+    fw::ScopedSelect select(memory.get(), copy.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, source, x, y, SRCCOPY);
+  }
+  ::GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + width * height);
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
 
 long CountHandleTable() {
   PROCESS_BASIC_INFORMATION process{};
@@ -44,6 +65,22 @@ long GdiObjectCount() {
   const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
   if (reported != 0) return static_cast<long>(reported);
   return CountHandleTable();
+}
+
+bool WindowShowsBitmap(HWND window, int x, int y, UINT bitmap, int width, int height) {
+  fw::UniqueBitmap image = fw::LoadSectionBitmap(bitmap);
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  HDC screen = ::GetDC(nullptr);
+  std::vector<std::uint32_t> expected;
+  {
+    fw::MemoryDC memory(screen);
+    fw::ScopedSelect select(memory.get(), image.get());
+    expected = Pixels(memory.get(), 0, 0, width, height);
+  }
+  const bool same = Pixels(screen, rect.left + x, rect.top + y, width, height) == expected;
+  ::ReleaseDC(nullptr, screen);
+  return same;
 }
 
 }  // namespace testsupport

@@ -9,6 +9,10 @@ namespace testsupport {
 // reads the X screen, after Wine has flushed the windows' drawing: wait with PumpUntil for a change).
 COLORREF ScreenPixel(int x, int y);
 
+// Whether a window shows, right now, the top-left width x height of a bitmap resource at (x, y) of its
+// own pixels (read from the screen, so drawn and flushed: wait for it with PumpUntil).
+bool WindowShowsBitmap(HWND window, int x, int y, UINT bitmap, int width, int height);
+
 // Live GDI objects of this process, stock objects excluded: GetGuiResources(GR_GDIOBJECTS), or, where
 // that is a stub returning 0 (Wine 8), a count of this process's GDI handle table.
 long GdiObjectCount();

@@ -92,45 +92,9 @@ void PressOk(HWND window, bool confirm) {
 
 // ---- What the screen shows -----------------------------------------------------------------------------------------
 
-// 32-bit pixels of width x height from (x, y) of a device context.
-std::vector<uint32_t> Pixels(HDC source, int x, int y, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  fw::UniqueBitmap copy(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  fw::MemoryDC memory(source);
-  {
-    fw::ScopedSelect select(memory.get(), copy.get());
-    ::BitBlt(memory.get(), 0, 0, width, height, source, x, y, SRCCOPY);
-  }
-  ::GdiFlush();
-  const auto* first = static_cast<const uint32_t*>(bits);
-  std::vector<uint32_t> pixels(first, first + width * height);
-  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
-  return pixels;
-}
-
-std::vector<uint32_t> ImagePixels(UINT id, int width, int height) {
-  fw::UniqueBitmap image = fw::LoadSectionBitmap(id);
-  HDC screen = ::GetDC(nullptr);
-  fw::MemoryDC memory(screen);
-  ::ReleaseDC(nullptr, screen);
-  fw::ScopedSelect select(memory.get(), image.get());
-  return Pixels(memory.get(), 0, 0, width, height);
-}
-
 // True once the window shows the top-left width x height of the bitmap at (x, y) of its own pixels.
 bool Shows(HWND window, int x, int y, UINT bitmap, int width, int height) {
-  const std::vector<uint32_t> expected = ImagePixels(bitmap, width, height);
-  const POINT origin = WindowOrigin(window);
-  return PumpUntil(
-      [&] {
-        HDC screen = ::GetDC(nullptr);
-        const bool same = Pixels(screen, origin.x + x, origin.y + y, width, height) == expected;
-        ::ReleaseDC(nullptr, screen);
-        return same;
-      },
-      1000);
+  return PumpUntil([&] { return testsupport::WindowShowsBitmap(window, x, y, bitmap, width, height); }, 1000);
 }
 
 bool ShowsMarker(HWND window, UINT id) {

@@ -89,38 +89,9 @@ class MainWindow : public ::testing::Test {
 
 // ---- What the screen shows ----------------------------------------------------------------------------------------
 
-// 24-bit pixels of width x height from (x, y) of a device context.
-std::vector<uint32_t> Pixels(HDC source, int x, int y, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  fw::UniqueBitmap copy(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  fw::MemoryDC memory(source);
-  {
-    fw::ScopedSelect select(memory.get(), copy.get());
-    ::BitBlt(memory.get(), 0, 0, width, height, source, x, y, SRCCOPY);
-  }
-  ::GdiFlush();
-  const auto* first = static_cast<const uint32_t*>(bits);
-  std::vector<uint32_t> pixels(first, first + width * height);
-  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
-  return pixels;
-}
-
 // Whether the window shows the top-left width x height of a bitmap at (x, y) of its own pixels, now.
 bool ShowsNow(HWND window, int x, int y, UINT bitmap, int width, int height) {
-  fw::UniqueBitmap image = fw::LoadSectionBitmap(bitmap);
-  HDC screen = ::GetDC(nullptr);
-  std::vector<uint32_t> expected;
-  {
-    fw::MemoryDC memory(screen);
-    fw::ScopedSelect select(memory.get(), image.get());
-    expected = Pixels(memory.get(), 0, 0, width, height);
-  }
-  const POINT origin = Origin(window);
-  const bool same = Pixels(screen, origin.x + x, origin.y + y, width, height) == expected;
-  ::ReleaseDC(nullptr, screen);
-  return same;
+  return testsupport::WindowShowsBitmap(window, x, y, bitmap, width, height);
 }
 
 TEST_F(MainWindow, MarkersAndHoverImagesStayWhileThePointerRestsOrLeavesAButton) {
