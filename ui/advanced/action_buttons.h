@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "res/resource.h"
+#include "ui/skin/overlay_draw.h"
 
 namespace advanced {
 
@@ -20,10 +21,6 @@ constexpr ActionButton kCancelButton{
     IDCANCEL, 433, 11, 37, 37, IDB_ADV_CANCEL, IDB_ADV_CANCEL_PRESSED, IDB_ADV_CANCEL_HOVER, IDB_ADV_CANCEL_HOVER, 5};
 constexpr ActionButton kOkButton{IDOK, 310, 723, 164, 60, IDB_OK, IDB_OK_PRESSED, IDB_OK_HOVER, IDB_OK_HOVER, 0};
 
-// Strictly inside the rectangle shrunk by `inset`; right and bottom are the first pixels outside.
-constexpr bool IsInHoverArea(const RECT& rect, POINT cursor, int inset) {
-  return rect.left + inset < cursor.x && cursor.x < rect.right - inset && rect.top + inset < cursor.y &&
-         cursor.y < rect.bottom - inset;
-}
+using skin::IsInHoverArea;
 
 }  // namespace advanced

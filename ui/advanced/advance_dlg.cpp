@@ -157,17 +157,13 @@ LRESULT CAdvanceDlg::OnTimer(WPARAM id, LPARAM) {
 }
 
 void CAdvanceDlg::RefreshMarkers() {
-  for (const OverlayDraw& draw : MarkerRefreshPlan(working_))
-    PaintOverlay(skin_.Get(draw.bitmap), draw.x, draw.y, draw.width, draw.height);
+  PaintOverlay(MarkerRefreshPlan(working_), skin_);
 }
 
 void CAdvanceDlg::OnFirstMoveAfterDrag() { StartRefreshTimer(kRefreshAfterEvent); }
 
 BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
   switch (msg->message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      return TRUE;
     case WM_MOUSEMOVE:
       DrawHoverImages(msg->pt);
       break;
@@ -178,6 +174,7 @@ BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
     default:
       break;
   }
+  // The frame's filter swallows the keys.
   return CSkinnedDialog::PreTranslateMessage(msg);
 }
 

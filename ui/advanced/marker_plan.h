@@ -7,14 +7,11 @@
 #include <span>
 #include <vector>
 
+#include "ui/skin/overlay_draw.h"
+
 namespace advanced {
 
-struct OverlayDraw {
-  UINT bitmap;  // resource identifier of a bitmap of the window's skin set
-  int x, y, width, height;
-
-  bool operator==(const OverlayDraw&) const = default;
-};
+using skin::OverlayDraw;
 
 // One draw per shown Choice button: the Selection marker where the group's test marks the button, its
 // plain image (which covers an older marker) everywhere else.

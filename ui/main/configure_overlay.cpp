@@ -4,13 +4,7 @@
 namespace main_window {
 
 void CConfigureDlg::ExecutePlan(const OverlayPlan& plan) const {
-  for (const OverlayDraw& draw : plan) {
-    HBITMAP bitmap = skinBitmaps_.Get(draw.bitmap);
-    if (!bitmap && draw.fallback) bitmap = skinBitmaps_.Get(draw.fallback);
-    // Draws nothing for a missing bitmap, or when no memory context can be had: the next refresh tries
-    // again, and the user's unsaved choices are never put at risk for a picture.
-    PaintOverlay(bitmap, draw.x, draw.y, draw.width, draw.height);
-  }
+  PaintOverlay(std::span<const OverlayDraw>(plan.begin(), plan.end()), skinBitmaps_);
 }
 
 void CConfigureDlg::RunMarkerRefresh() {
@@ -30,9 +24,6 @@ void CConfigureDlg::RunHoverOverlay(POINT cursor) {
 
 BOOL CConfigureDlg::PreTranslateMessage(MSG* msg) {
   switch (msg->message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      return TRUE;
     case WM_MOUSEMOVE:
       RunHoverOverlay(msg->pt);
       break;
@@ -44,6 +35,7 @@ BOOL CConfigureDlg::PreTranslateMessage(MSG* msg) {
     default:
       break;
   }
+  // The frame's filter swallows the keys.
   return CSkinnedDialog::PreTranslateMessage(msg);
 }
 

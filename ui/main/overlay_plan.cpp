@@ -35,17 +35,12 @@ OverlayPlan MarkerRefreshPlan(const SettingValues& values) {
   return plan;
 }
 
-bool IsStrictlyInside(const RECT& rect, POINT point, int inset) {
-  return rect.left + inset < point.x && point.x < rect.right - inset && rect.top + inset < point.y &&
-         point.y < rect.bottom - inset;
-}
-
 OverlayPlan HoverPlan(POINT cursor, const HoverRects& rects, const SettingValues& values) {
   OverlayPlan plan;
   const auto& actions = ActionButtons();
   for (size_t i = 0; i < actions.size(); ++i) {
     const ActionButton& button = actions[i];
-    if (IsStrictlyInside(rects.actions[i], cursor, button.hoverInset))
+    if (skin::IsInHoverArea(rects.actions[i], cursor, button.hoverInset))
       plan.Add({button.hover, button.at.x, button.at.y, button.size.cx, button.size.cy, button.normal});
     else
       plan.Add({button.normal, button.at.x, button.at.y, button.size.cx, button.size.cy});
@@ -55,7 +50,7 @@ OverlayPlan HoverPlan(POINT cursor, const HoverRects& rects, const SettingValues
     if (!choice.hover) continue;
     const RECT& rect = rects.choices[hoverIndex++];
     if (IsChoiceSelected(choice, values)) continue;  // the selected choice keeps its selected look
-    if (IsStrictlyInside(rect, cursor))
+    if (skin::IsInHoverArea(rect, cursor))
       plan.Add({choice.hover, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy, choice.face});
     else
       plan.Add({choice.face, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});

@@ -11,17 +11,11 @@
 
 #include "card/settings_table.h"
 #include "ui/main/main_controls.h"
+#include "ui/skin/overlay_draw.h"
 
 namespace main_window {
 
-// One bitmap copied to (x, y) at width x height; `fallback` is drawn instead when `bitmap` is not loaded
-// (0: nothing).
-struct OverlayDraw {
-  UINT bitmap;
-  int x, y, width, height;
-  UINT fallback = 0;
-  bool operator==(const OverlayDraw&) const = default;
-};
+using skin::OverlayDraw;
 
 // An ordered list of draws with room for the largest plan, so that planning allocates nothing.
 class OverlayPlan {
@@ -56,9 +50,6 @@ struct HoverRects {
   std::array<RECT, kActionCount> actions{};
   std::array<RECT, kHoverChoiceCount> choices{};
 };
-
-// Strictly inside: right and bottom are the first pixels outside.
-bool IsStrictlyInside(const RECT& rect, POINT point, int inset = 0);
 
 // The draws of the Hover overlay for a cursor position (screen coordinates): each action button's hover
 // image when the cursor lies strictly inside its hover area, else its normal image; then the hover image or

@@ -109,8 +109,18 @@ void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, UINT id, int x
   button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, m_hWnd, id);
 }
 
+void CSkinnedDialog::PaintOverlay(std::span<const OverlayDraw> draws, const SkinBitmapSet& bitmaps) const {
+  for (const OverlayDraw& draw : draws) {
+    HBITMAP bitmap = bitmaps.Get(draw.bitmap);
+    if (!bitmap && draw.fallback) bitmap = bitmaps.Get(draw.fallback);
+    PaintOverlay(bitmap, draw.x, draw.y, draw.width, draw.height);
+  }
+}
+
 void CSkinnedDialog::PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const {
   if (!bitmap) return;
+  // Without a device or memory context nothing is drawn and the next refresh tries again: the user's
+  // unsaved choices are never put at risk for a picture.
   fw::WindowDC window(m_hWnd);
   if (!window) return;
   fw::DrawBitmap(window.get(), bitmap, x, y, width, height);

@@ -3,10 +3,14 @@
 // the keyboard, and releases its background once when it closes.
 #pragma once
 
+#include <span>
+
 #include "framework/button.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/message_table.h"
+#include "ui/skin/overlay_draw.h"
+#include "ui/skin/skin_bitmap_set.h"
 
 namespace skin {
 
@@ -60,6 +64,8 @@ class CSkinnedDialog : public fw::CDialog {
   // Copies the top-left width x height of a bitmap onto the window at (x, y), over its child buttons,
   // outside the paint cycle. A missing bitmap draws nothing.
   void PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const;
+  // Paints a list of draws in order with the bitmaps of `bitmaps`.
+  void PaintOverlay(std::span<const OverlayDraw> draws, const SkinBitmapSet& bitmaps) const;
 
  private:
   static const fw::MessageEntry<CSkinnedDialog> kMessages[];
