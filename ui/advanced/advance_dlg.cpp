@@ -15,8 +15,8 @@
 namespace advanced {
 namespace {
 
-constexpr UINT kRefreshAfterEvent = 30;  // ms
-constexpr UINT kFirstRefresh = 150;
+constexpr UINT kRefreshAfterEvent = skin::kOverlayRefreshDelay;
+constexpr UINT kFirstRefresh = skin::kFirstOverlayRefreshDelay;
 constexpr UINT kSnapDelay = 150;
 
 // The layout's placeholder for the slider is a trackbar, whose class comctl32 registers only once asked.
@@ -46,6 +46,7 @@ CAdvanceDlg::CAdvanceDlg() : CSkinnedDialog(IDD_ADVANCED, IDB_ADV_BACKGROUND) {
   RegisterTrackbarClass();
   card::LoadAdvancedSnapshot(working_);
   snappedSliderPosition_ = SnappedSliderPosition(working_[kPartitionTerritorySlot]);
+  EnableOverlay();
 }
 
 bool CAdvanceDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -114,8 +115,6 @@ void CAdvanceDlg::EnableSlider(bool enable) {
   slider_.Thumb().EnableWindow(enable);
 }
 
-void CAdvanceDlg::StartRefreshTimer(UINT milliseconds) { SetTimer(kRefreshTimer, milliseconds); }
-
 void CAdvanceDlg::OnChoice(UINT id) {
   const ChoiceButton* choice = FindChoiceButton(id);
   if (!choice) return;
@@ -141,22 +140,14 @@ LRESULT CAdvanceDlg::OnSliderMoved(NMHDR* header) {
   return 0;
 }
 
-LRESULT CAdvanceDlg::OnTimer(WPARAM id, LPARAM) {
-  switch (id) {
-    case kRefreshTimer:
-      KillTimer(kRefreshTimer);
-      RefreshMarkers();
-      return 0;
-    case kSnapTimer:
-      KillTimer(kSnapTimer);
-      if (working_[kMemoryPartitionSlot] != 0) slider_.SetPos(snappedSliderPosition_);
-      return 0;
-    default:
-      return Default();
-  }
+LRESULT CAdvanceDlg::OnTimer(WPARAM id, LPARAM lParam) {
+  if (id != kSnapTimer) return CSkinnedDialog::OnTimer(id, lParam);
+  KillTimer(kSnapTimer);
+  if (working_[kMemoryPartitionSlot] != 0) slider_.SetPos(snappedSliderPosition_);
+  return 0;
 }
 
-void CAdvanceDlg::RefreshMarkers() {
+void CAdvanceDlg::DrawMarkers() {
   PaintOverlay(MarkerRefreshPlan(working_), skin_);
 }
 
@@ -165,7 +156,7 @@ void CAdvanceDlg::OnFirstMoveAfterDrag() { StartRefreshTimer(kRefreshAfterEvent)
 BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
   switch (msg->message) {
     case WM_MOUSEMOVE:
-      DrawHoverImages(msg->pt);
+      DrawHover(msg->pt);
       break;
     case WM_LBUTTONUP:
       StartRefreshTimer(kRefreshAfterEvent);
@@ -178,7 +169,7 @@ BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
   return CSkinnedDialog::PreTranslateMessage(msg);
 }
 
-void CAdvanceDlg::DrawHoverImages(POINT cursor) {
+void CAdvanceDlg::DrawHover(POINT cursor) {
   const std::pair<const ActionButton&, const fw::CBitmapButton&> buttons[] = {{kCancelButton, cancelButton_},
                                                                               {kOkButton, okButton_}};
   for (const auto& [layout, button] : buttons) {

@@ -31,7 +31,6 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   std::span<const int32_t, kAdvancedSlotCount> Working() const { return working_; }
   const skin::CSkinSlider& Slider() const { return slider_; }
 
-  static constexpr UINT_PTR kRefreshTimer = 6004;
   static constexpr UINT_PTR kSnapTimer = 6005;
 
  protected:
@@ -42,7 +41,7 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  LRESULT OnTimer(WPARAM id, LPARAM);
+  LRESULT OnTimer(WPARAM id, LPARAM lParam);
   void OnFirstMoveAfterDrag() override;
   void OnChoice(UINT id);
   LRESULT OnSliderMoved(NMHDR* header);
@@ -51,9 +50,9 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   void CreateChoiceButtons();
   void SetUpPartitionSlider();
   void EnableSlider(bool enable);
-  void StartRefreshTimer(UINT milliseconds);
-  void RefreshMarkers();
-  void DrawHoverImages(POINT cursor);
+  void StartRefreshTimer(UINT milliseconds) { ScheduleOverlayRefresh(milliseconds); }
+  void DrawMarkers() override;
+  void DrawHover(POINT cursor) override;
 
   static const fw::MessageEntry<CAdvanceDlg> kMessages[];
 

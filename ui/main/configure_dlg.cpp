@@ -63,7 +63,9 @@ const fw::MessageEntry<CConfigureDlg> CConfigureDlg::kMessages[] = {
 
 CConfigureDlg::CConfigureDlg()
     : CSkinnedDialog(IDD_MAIN, IDB_MAIN_BACKGROUND),
-      icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+      icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
+  EnableOverlay();
+}
 
 bool CConfigureDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
@@ -158,12 +160,9 @@ LRESULT CConfigureDlg::OnBringToFront(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CConfigureDlg::OnTimer(WPARAM id, LPARAM) {
-  if (id == kRefreshTimer) {
-    RunMarkerRefresh();
-    return 0;
-  }
-  if (id == kClockTimer && CompareClockStep() == 0) FormatClockStep();
+LRESULT CConfigureDlg::OnTimer(WPARAM id, LPARAM lParam) {
+  if (id != kClockTimer) return CSkinnedDialog::OnTimer(id, lParam);
+  if (CompareClockStep() == 0) FormatClockStep();
   return Default();
 }
 

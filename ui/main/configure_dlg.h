@@ -27,9 +27,8 @@ constexpr wchar_t kMainWindowTitle[] = L"DQ-918LX";
 
 constexpr UINT_PTR kClockTimer = 1001;
 constexpr UINT kClockPeriod = 1000;
-constexpr UINT_PTR kRefreshTimer = 6004;
-constexpr UINT kFirstRefreshDelay = 150;
-constexpr UINT kRefreshDelay = 30;
+constexpr UINT kFirstRefreshDelay = skin::kFirstOverlayRefreshDelay;
+constexpr UINT kRefreshDelay = skin::kOverlayRefreshDelay;
 
 class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailureSink {
  public:
@@ -55,7 +54,7 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   void CreateButtons();
   void CreateActionButton(int index);
   void ApplySmallScreenRule();
-  void ScheduleRefresh(UINT milliseconds) { SetTimer(kRefreshTimer, milliseconds); }
+  void ScheduleRefresh(UINT milliseconds) { ScheduleOverlayRefresh(milliseconds); }
 
   // Painting (configure_dlg.cpp).
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
@@ -68,8 +67,8 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   void OnAdvanced();
 
   // Overlay (configure_overlay.cpp).
-  void RunMarkerRefresh();
-  void RunHoverOverlay(POINT cursor);
+  void DrawMarkers() override;
+  void DrawHover(POINT cursor) override;
   void ExecutePlan(const OverlayPlan& plan) const;
   void CheckForeground();
   void OnFirstMoveAfterDrag() override;

@@ -7,12 +7,11 @@ void CConfigureDlg::ExecutePlan(const OverlayPlan& plan) const {
   PaintOverlay(std::span<const OverlayDraw>(plan.begin(), plan.end()), skinBitmaps_);
 }
 
-void CConfigureDlg::RunMarkerRefresh() {
-  KillTimer(kRefreshTimer);
+void CConfigureDlg::DrawMarkers() {
   ExecutePlan(MarkerRefreshPlan(CurrentSettingValues()));
 }
 
-void CConfigureDlg::RunHoverOverlay(POINT cursor) {
+void CConfigureDlg::DrawHover(POINT cursor) {
   HoverRects rects;
   for (size_t i = 0; i < actionButtons_.size(); ++i) rects.actions[i] = actionButtons_[i].GetWindowRect();
   const auto& choices = ChoiceButtons();
@@ -25,7 +24,7 @@ void CConfigureDlg::RunHoverOverlay(POINT cursor) {
 BOOL CConfigureDlg::PreTranslateMessage(MSG* msg) {
   switch (msg->message) {
     case WM_MOUSEMOVE:
-      RunHoverOverlay(msg->pt);
+      DrawHover(msg->pt);
       break;
     case WM_LBUTTONUP:
       // A button's own drawing on release covers the overlay; a release outside the pressed button

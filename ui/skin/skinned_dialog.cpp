@@ -11,6 +11,7 @@ const fw::MessageEntry<CSkinnedDialog> CSkinnedDialog::kMessages[] = {
     fw::OnMessage(WM_LBUTTONDOWN, &CSkinnedDialog::OnLButtonDown),
     fw::OnMessage(WM_MOUSEMOVE, &CSkinnedDialog::OnMouseMove),
     fw::OnMessage(WM_CLOSE, &CSkinnedDialog::OnClose),
+    fw::OnMessage(WM_TIMER, &CSkinnedDialog::OnTimer),
 };
 
 POINT CentredPosition(int screenWidth, int screenHeight, int width, int height) {
@@ -23,8 +24,11 @@ BOOL CSkinnedDialog::PreTranslateMessage(MSG* msg) {
 }
 
 bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-         CDialog::OnWndMsg(message, wParam, lParam, result);
+  const bool handled = fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
+                       CDialog::OnWndMsg(message, wParam, lParam, result);
+  // After the button has drawn itself: the refresh goes back over what it drew.
+  if (message == WM_DRAWITEM) OnButtonDrawn(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+  return handled;
 }
 
 void CSkinnedDialog::OnOK() {

@@ -14,6 +14,11 @@
 
 namespace skin {
 
+// The overlay's one-shot refresh timer and its delays: the first after the window opens, then after each event.
+constexpr UINT_PTR kOverlayRefreshTimer = 6004;
+constexpr UINT kFirstOverlayRefreshDelay = 150;
+constexpr UINT kOverlayRefreshDelay = 30;
+
 class CSkinnedDialog : public fw::CDialog {
  public:
   CSkinnedDialog(UINT templateId, UINT backgroundId, fw::CWnd* parent = nullptr)
@@ -30,6 +35,7 @@ class CSkinnedDialog : public fw::CDialog {
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnOK() override;
   void OnCancel() override;
+  LRESULT OnTimer(WPARAM id, LPARAM lParam);
 
   // The windows that draw more than their background load those bitmaps here, on every size change,
   // before the window is shaped.
@@ -61,6 +67,17 @@ class CSkinnedDialog : public fw::CDialog {
   void CreateImageButton(fw::CBitmapButton& button, UINT id, int x, int y, UINT normal, UINT selected,
                          UINT focused = 0, UINT disabled = 0);
 
+  // The overlay: what a window draws over its own buttons, outside the paint cycle. A window that has one
+  // enables it once, in its constructor; from then on a refresh follows every draw of one of its visible
+  // buttons, whatever caused it (the platform's buttons repaint for reasons the window never sees: hot
+  // tracking on some systems, a window passing over, a theme change, anyone's RedrawWindow).
+  void EnableOverlay() { overlayEnabled_ = true; }
+  // Starts the one-shot refresh, or restarts its countdown when one is pending.
+  void ScheduleOverlayRefresh(UINT milliseconds);
+  // The refresh's two parts: the Marker refresh, then the hover images for the cursor (screen coordinates).
+  virtual void DrawMarkers() {}
+  virtual void DrawHover(POINT /*cursor*/) {}
+
   // Copies the top-left width x height of a bitmap onto the window at (x, y), over its child buttons,
   // outside the paint cycle. A missing bitmap draws nothing.
   void PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const;
@@ -75,6 +92,11 @@ class CSkinnedDialog : public fw::CDialog {
   int backgroundWidth_ = 0;
   int backgroundHeight_ = 0;
   int dragFlag_ = 0;  // set by a press on the body, cleared by the next mouse move
+  bool overlayEnabled_ = false;
+  bool refreshPending_ = false;  // the refresh timer runs: further button draws need no refresh of their own
+
+  void RunOverlayRefresh();
+  void OnButtonDrawn(const DRAWITEMSTRUCT& item);
 };
 
 // Top-left position that centres a width x height window on a screen, each half rounded down on its own.

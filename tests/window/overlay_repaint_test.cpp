@@ -1,0 +1,92 @@
+// Markers and hover images of the main and the advanced window come back by themselves after a button
+// repaints itself for a reason the window never sees (here anyone's RedrawWindow), with the pointer at rest.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "card/advanced_snapshot.h"
+#include "res/resource.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/modal_script.h"
+#include "tests/support/real_input.h"
+#include "tests/support/screen_probe.h"
+#include "ui/advanced/action_buttons.h"
+#include "ui/advanced/advance_dlg.h"
+#include "ui/advanced/advanced_window_rect.h"
+#include "ui/advanced/choice_buttons.h"
+#include "ui/main/configure_dlg.h"
+#include "ui/main/main_controls.h"
+
+namespace {
+
+using testsupport::RealInput;
+
+// A marked choice and a hovered button, each given by where its overlay bitmap sits in window pixels.
+struct Overlay {
+  UINT markedButton;
+  POINT marker;
+  UINT markerBitmap;
+  UINT hoveredButton;
+  RECT hovered;  // left, top, width, height of the hover image
+  UINT hoverBitmap;
+};
+
+bool Shows(HWND window, POINT at, UINT bitmap, int width, int height) {
+  return testsupport::PumpUntil(
+      [&] { return testsupport::WindowShowsBitmap(window, at.x, at.y, bitmap, width, height); });
+}
+
+// Clicks the choice, rests the pointer on the hovered button, sees both overlay images, then has both buttons
+// redraw themselves and expects both images back without another move of the pointer.
+void ExpectOverlayBackAfterRepaint(HWND window, const Overlay& overlay, POINT choiceCentre) {
+  ASSERT_TRUE(testsupport::ClickInWindow(window, choiceCentre.x, choiceCentre.y)) << RealInput::LastError();
+  const POINT origin = testsupport::WindowOrigin(window);
+  const RECT& hover = overlay.hovered;
+  ASSERT_TRUE(RealInput::MoveTo(origin.x + hover.left + hover.right / 2, origin.y + hover.top + hover.bottom / 2))
+      << RealInput::LastError();
+  const POINT hoverAt{hover.left, hover.top};
+  ASSERT_TRUE(Shows(window, overlay.marker, overlay.markerBitmap, 14, 14)) << "marker before the repaint";
+  ASSERT_TRUE(Shows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom)) << "hover before the repaint";
+
+  for (const UINT id : {overlay.markedButton, overlay.hoveredButton})
+    ::RedrawWindow(::GetDlgItem(window, static_cast<int>(id)), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+
+  EXPECT_TRUE(Shows(window, overlay.marker, overlay.markerBitmap, 14, 14)) << "marker after the repaint";
+  EXPECT_TRUE(Shows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom)) << "hover after the repaint";
+}
+
+class OverlayRepaint : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(RealInput::Available()) << RealInput::LastError(); }
+  void TearDown() override { RealInput::Park(); }
+};
+
+TEST_F(OverlayRepaint, MainWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraws) {
+  const main_window::ChoiceButton& speaker = *main_window::FindChoice(IDC_MAIN_SPEAKER_0 + 1);
+  const main_window::ActionButton& ok = main_window::ActionButtons().back();
+  ASSERT_EQ(ok.id, static_cast<UINT>(IDOK));
+  main_window::CConfigureDlg dialog;
+  testsupport::RunModalScript(dialog, [&] {
+    ExpectOverlayBackAfterRepaint(
+        dialog.m_hWnd,
+        {speaker.id, speaker.marker, IDB_MAIN_MARKER, ok.id, {ok.at.x, ok.at.y, ok.size.cx, ok.size.cy}, ok.hover},
+        {speaker.at.x + speaker.size.cx / 2, speaker.at.y + speaker.size.cy / 2});
+  });
+}
+
+TEST_F(OverlayRepaint, AdvancedWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraws) {
+  const advanced::ChoiceButton& gps = *advanced::FindChoiceButton(IDC_ADV_GPS_0 + 1);
+  const advanced::ActionButton& ok = advanced::kOkButton;
+  const int32_t zeros[10] = {};
+  card::StoreAdvancedSnapshot(zeros);
+  advanced::TheAdvancedWindowRect() = {100, 50, 582, 833};
+  advanced::CAdvanceDlg dialog;
+  testsupport::RunModalScript(dialog, [&] {
+    ExpectOverlayBackAfterRepaint(dialog.m_hWnd,
+                                  {gps.id, {gps.x + gps.markerDx, gps.markerY}, IDB_ADV_MARKER, ok.id,
+                                   {ok.x, ok.y, ok.width, ok.height}, ok.hoverImage},
+                                  {gps.x + gps.width / 2, gps.y + gps.height / 2});
+  });
+}
+
+}  // namespace
