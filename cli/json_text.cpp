@@ -1,0 +1,58 @@
+#include "cli/json_text.h"
+
+#include <cstdio>
+
+namespace cli {
+namespace {
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0 when there is none.
+size_t Utf8SequenceLength(std::string_view text) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  size_t length = 0;
+  unsigned char low = 0x80, high = 0xbf;  // the range of the second byte
+  if (lead >= 0xc2 && lead <= 0xdf) {
+    length = 2;
+  } else if (lead >= 0xe0 && lead <= 0xef) {
+    length = 3;
+    if (lead == 0xe0) low = 0xa0;   // no overlong forms
+    if (lead == 0xed) high = 0x9f;  // no surrogates
+  } else if (lead >= 0xf0 && lead <= 0xf4) {
+    length = 4;
+    if (lead == 0xf0) low = 0x90;
+    if (lead == 0xf4) high = 0x8f;  // nothing above U+10FFFF
+  }
+  if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xbf) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+  std::string json = "\"";
+  while (!text.empty()) {
+    const unsigned char c = static_cast<unsigned char>(text.front());
+    size_t taken = 1;
+    if (c == '"' || c == '\\') {
+      json += {'\\', static_cast<char>(c)};
+    } else if (c < 0x20 || c == 0x7f) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      json += escaped;
+    } else if (c < 0x80) {
+      json += static_cast<char>(c);
+    } else if ((taken = Utf8SequenceLength(text)) != 0) {
+      json.append(text.substr(0, taken));
+    } else {
+      taken = 1;
+      json += "\\ufffd";
+    }
+    text.remove_prefix(taken);
+  }
+  return json + "\"";
+}
+
+}  // namespace cli

@@ -1,0 +1,21 @@
+// What dqcard prints: errors on standard error, results and changes on standard output.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/failure.h"
+#include "cli/setting_assignment.h"
+
+namespace cli {
+
+// "dqcard: MESSAGE" on standard error; returns the failure's status.
+ExitStatus Report(const Failure& failure);
+
+// `text` on standard output as it stands.
+void Print(std::string_view text);
+
+// "Key: old -> new" for every row that differs, in table order, names in parentheses where they exist.
+std::string ChangeLines(const SettingValues& before, const SettingValues& after);
+
+}  // namespace cli

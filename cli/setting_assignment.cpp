@@ -1,0 +1,108 @@
+#include "cli/setting_assignment.h"
+
+#include <charconv>
+
+#include "card/setting_values.h"
+
+namespace cli {
+namespace {
+
+// ASCII only: keys and names are ASCII, and a locale must not change what matches.
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+char FoldedKeyChar(char c) { return c == '-' || c == '_' ? ' ' : Lower(c); }
+
+template <char (*Fold)(char)>
+bool SameFolded(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Fold(a[i]) != Fold(b[i])) return false;
+  }
+  return true;
+}
+
+// Text from the user in a message: quoted, cut short, control characters escaped so that the error stays on
+// one line and the terminal sees no control sequences.
+std::string Quoted(std::string_view text) {
+  constexpr size_t kShown = 40;
+  std::string quoted = "\"";
+  for (const char c : text.substr(0, kShown)) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      quoted += {'\\', 'x', kHex[(c >> 4) & 0xf], kHex[c & 0xf]};
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + (text.size() > kShown ? "...\"" : "\"");
+}
+
+bool IsDecimal(std::string_view text) {
+  if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::string AllowedValues(int row) {
+  std::string list;
+  for (const card::ValueName& entry : card::OfferedValues(row)) {
+    if (!list.empty()) list += ", ";
+    list += DescribeValue(row, entry.value);
+  }
+  return list;
+}
+
+std::variant<Assignment, std::string> ParseValue(int row, std::string_view text, bool force) {
+  const std::string key = card::SettingsTable()[row].key;
+  if (IsDecimal(text)) {
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+      return key + ": " + Quoted(text) + " does not fit in 32 bits";
+    }
+    if (force || !card::IsOfferedByWindow(row) || card::NameOfValue(row, value)) return Assignment{row, value};
+    return key + ": " + Quoted(text) + " is not offered by the windows (allowed: " + AllowedValues(row) +
+           "); --force writes it anyway";
+  }
+  for (const card::ValueName& entry : card::OfferedValues(row)) {
+    if (SameFolded<Lower>(text, entry.name)) return Assignment{row, entry.value};
+  }
+  if (!card::IsOfferedByWindow(row)) return key + ": " + Quoted(text) + " is not a whole number";
+  return key + ": unknown value " + Quoted(text) + " (allowed: " + AllowedValues(row) + ")";
+}
+
+}  // namespace
+
+int MatchSettingKey(std::string_view text) {
+  for (int row = 0; row < card::kSettingCount; ++row) {
+    if (SameFolded<FoldedKeyChar>(text, card::SettingsTable()[row].key)) return row;
+  }
+  return -1;
+}
+
+std::variant<Assignment, std::string> ParseAssignment(std::string_view text, bool force) {
+  const size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return Quoted(text) + " is not KEY=VALUE";
+  const std::string_view key = text.substr(0, equals);
+  const int row = MatchSettingKey(key);
+  if (row < 0) return "unknown setting " + Quoted(key);
+  return ParseValue(row, text.substr(equals + 1), force);
+}
+
+void ApplyAssignments(std::span<const Assignment> assignments, SettingValues& values) {
+  bool advancedTouched = false;
+  for (const Assignment& assignment : assignments) {
+    values[assignment.row] = assignment.value;
+    advancedTouched |=
+        assignment.row >= card::kFirstAdvancedRow && assignment.row < card::kFirstAdvancedRow + card::kAdvancedCount;
+  }
+  if (advancedTouched && values[card::kMemoryPartition] == 0) {
+    values[card::kPartitionTerritory] = card::SettingDefault(card::kPartitionTerritory);
+  }
+}
+
+std::string DescribeValue(int row, int32_t value) {
+  const char* name = card::NameOfValue(row, value);
+  return std::to_string(value) + (name ? std::string(" (") + name + ")" : "");
+}
+
+}  // namespace cli

@@ -1,0 +1,116 @@
+// set, clock, diff and apply: the commands that change a card, or show how they would.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cli/card_choice.h"
+#include "cli/commands.h"
+#include "cli/profile.h"
+#include "cli/report.h"
+
+namespace cli {
+namespace {
+
+// The card's values after the assignments, its values before, and where it is.
+struct PlannedChange {
+  CardPlace place;
+  SettingValues before;
+  SettingValues after;
+};
+
+std::variant<PlannedChange, Failure> Plan(const std::variant<CardPlace, Failure>& chosen,
+                                          const std::vector<Assignment>& assignments) {
+  if (const Failure* failure = std::get_if<Failure>(&chosen)) return *failure;
+  const CardPlace& place = std::get<CardPlace>(chosen);
+  auto content = ReadCard(place);
+  if (const Failure* failure = std::get_if<Failure>(&content)) return *failure;
+  PlannedChange change{place, std::get<CardContent>(content).values, {}};
+  change.after = change.before;
+  ApplyAssignments(assignments, change.after);
+  return change;
+}
+
+// Every bad line of the profile on standard error; usage status when there was one.
+std::variant<std::vector<Assignment>, ExitStatus> LoadProfile(const Invocation& invocation) {
+  const std::string& path = invocation.operands.front();
+  auto text = ReadWholeFile(path);
+  if (const Failure* failure = std::get_if<Failure>(&text)) return Report(*failure);
+  Profile profile =
+      ParseProfile(std::get<std::string>(text), path == "-" ? "standard input" : path, invocation.Has(kOptionForce));
+  for (const std::string& error : profile.errors) Report({ExitStatus::kUsage, error});
+  if (!profile.errors.empty()) return ExitStatus::kUsage;
+  return std::move(profile.assignments);
+}
+
+}  // namespace
+
+ExitStatus RunSet(const Invocation& invocation) {
+  std::vector<Assignment> assignments;
+  bool refused = false;
+  for (const std::string& operand : invocation.operands) {
+    auto parsed = ParseAssignment(operand, invocation.Has(kOptionForce));
+    if (const std::string* error = std::get_if<std::string>(&parsed)) {
+      refused = true;
+      Report({ExitStatus::kUsage, *error});
+    } else {
+      assignments.push_back(std::get<Assignment>(parsed));
+    }
+  }
+  if (refused) return ExitStatus::kUsage;
+
+  auto planned = Plan(ChooseOneCard(invocation), assignments);
+  if (const Failure* failure = std::get_if<Failure>(&planned)) return Report(*failure);
+  const PlannedChange& change = std::get<PlannedChange>(planned);
+  Print(ChangeLines(change.before, change.after));
+  if (invocation.Has(kOptionDryRun)) return ExitStatus::kDone;
+  // Written even when nothing changed, as the windows' OK does: the clock and the check still count.
+  if (Outcome failure = WriteCard(change.place, change.after, !invocation.Has(kOptionNoClock))) {
+    return Report(*failure);
+  }
+  return ExitStatus::kDone;
+}
+
+ExitStatus RunClock(const Invocation& invocation) {
+  auto place = ChooseOneCard(invocation);
+  if (const Failure* failure = std::get_if<Failure>(&place)) return Report(*failure);
+  if (Outcome failure = WriteClock(std::get<CardPlace>(place))) return Report(*failure);
+  return ExitStatus::kDone;
+}
+
+ExitStatus RunDiff(const Invocation& invocation) {
+  auto assignments = LoadProfile(invocation);
+  if (const ExitStatus* status = std::get_if<ExitStatus>(&assignments)) return *status;
+  auto planned = Plan(ChooseOneCard(invocation), std::get<std::vector<Assignment>>(assignments));
+  if (const Failure* failure = std::get_if<Failure>(&planned)) return Report(*failure);
+  Print(ChangeLines(std::get<PlannedChange>(planned).before, std::get<PlannedChange>(planned).after));
+  return ExitStatus::kDone;
+}
+
+ExitStatus RunApply(const Invocation& invocation) {
+  auto assignments = LoadProfile(invocation);
+  if (const ExitStatus* status = std::get_if<ExitStatus>(&assignments)) return *status;
+  auto paths = ChooseCardPaths(invocation);
+  if (const Failure* failure = std::get_if<Failure>(&paths)) return Report(*failure);
+
+  ExitStatus worst = ExitStatus::kDone;
+  for (const std::string& path : std::get<std::vector<std::string>>(paths)) {
+    auto planned = Plan(PlaceCard(path), std::get<std::vector<Assignment>>(assignments));
+    Outcome failure;
+    if (const Failure* planFailure = std::get_if<Failure>(&planned)) {
+      failure = *planFailure;
+    } else {
+      const PlannedChange& change = std::get<PlannedChange>(planned);
+      failure = WriteCard(change.place, change.after, !invocation.Has(kOptionNoClock));
+    }
+    if (failure) {
+      Report(*failure);
+      worst = std::max(worst, failure->status);
+      Print(path + ": failed: " + failure->message + "\n");
+    } else {
+      Print(path + ": ok\n");
+    }
+  }
+  return worst;
+}
+
+}  // namespace cli
