@@ -2,9 +2,12 @@
 // repaints itself for a reason the window never sees (here anyone's RedrawWindow), with the pointer at rest.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "card/advanced_snapshot.h"
+#include "framework/gdi.h"
 #include "res/resource.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/modal_script.h"
@@ -31,9 +34,51 @@ struct Overlay {
   UINT hoverBitmap;
 };
 
+// width x height pixels from (x, y) of a device context.
+std::vector<std::uint32_t> Pixels(HDC source, POINT at, int width, int height) {
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  fw::MemoryDC memory(source);
+  fw::UniqueBitmap copy(::CreateCompatibleBitmap(source, width, height));
+  {
+    fw::ScopedSelect select(memory.get(), copy.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, source, at.x, at.y, SRCCOPY);
+  }
+  ::GetDIBits(memory.get(), copy.get(), 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// What the window's own drawing has left on its surface, read at once: unlike the screen, which shows it only
+// after the next flush, this sees a repaint before any message (the refresh timer's included) is handled.
+bool SurfaceShows(HWND window, POINT at, UINT bitmap, int width, int height) {
+  fw::UniqueBitmap image = fw::LoadSectionBitmap(bitmap);
+  HDC dc = ::GetDC(window);
+  std::vector<std::uint32_t> expected;
+  {
+    fw::MemoryDC memory(dc);
+    fw::ScopedSelect select(memory.get(), image.get());
+    expected = Pixels(memory.get(), {0, 0}, width, height);
+  }
+  const bool same = Pixels(dc, at, width, height) == expected;
+  ::ReleaseDC(window, dc);
+  return same;
+}
+
+// Shown on the window's surface and on the screen, waiting for both.
 bool Shows(HWND window, POINT at, UINT bitmap, int width, int height) {
-  return testsupport::PumpUntil(
-      [&] { return testsupport::WindowShowsBitmap(window, at.x, at.y, bitmap, width, height); });
+  return testsupport::PumpUntil([&] {
+    return SurfaceShows(window, at, bitmap, width, height) &&
+           testsupport::WindowShowsBitmap(window, at.x, at.y, bitmap, width, height);
+  });
+}
+
+// The visible button with this ID: the layout's hidden placeholder carries the same one.
+HWND VisibleButton(HWND window, UINT id) {
+  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if (::GetDlgCtrlID(child) == static_cast<int>(id) && ::IsWindowVisible(child)) return child;
+  return nullptr;
 }
 
 // Clicks the choice, rests the pointer on the hovered button, sees both overlay images, then has both buttons
@@ -49,7 +94,11 @@ void ExpectOverlayBackAfterRepaint(HWND window, const Overlay& overlay, POINT ch
   ASSERT_TRUE(Shows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom)) << "hover before the repaint";
 
   for (const UINT id : {overlay.markedButton, overlay.hoveredButton})
-    ::RedrawWindow(::GetDlgItem(window, static_cast<int>(id)), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ::RedrawWindow(VisibleButton(window, id), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  // Nothing has been pumped yet: the buttons' own faces now cover both images.
+  ASSERT_FALSE(SurfaceShows(window, overlay.marker, overlay.markerBitmap, 14, 14)) << "the repaint wiped the marker";
+  ASSERT_FALSE(SurfaceShows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom))
+      << "the repaint wiped the hover image";
 
   EXPECT_TRUE(Shows(window, overlay.marker, overlay.markerBitmap, 14, 14)) << "marker after the repaint";
   EXPECT_TRUE(Shows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom)) << "hover after the repaint";
