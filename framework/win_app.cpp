@@ -5,6 +5,18 @@ namespace {
 
 CWinApp* g_application = nullptr;
 
+// Takes the current folder out of the library search everywhere, and where the system offers it (Windows 8,
+// or 7 with its update KB2533623) searches System32 alone. Looked up rather than imported: a direct import
+// would keep the program from starting on a Windows 7 without that update.
+void RestrictLibrarySearch() {
+  ::SetDllDirectoryW(L"");
+  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  const HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+  const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+      reinterpret_cast<void*>(kernel ? ::GetProcAddress(kernel, "SetDefaultDllDirectories") : nullptr));
+  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 }  // namespace
 
 CWinApp::CWinApp() { g_application = this; }
@@ -26,8 +38,7 @@ int RunApplication(HINSTANCE instance) {
   // Probing empty card-reader slots must not raise the system's "insert a disk" boxes.
   ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   // The program lives on a removable card: never load a library from the card's folder.
-  ::SetDllDirectoryW(L"");
-  ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  RestrictLibrarySearch();
   CWinApp* app = CWinApp::Current();
   if (!app) return 1;
   app->m_hInstance = instance;

@@ -63,7 +63,14 @@ bool CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR text, DWORD style,
                                   rect.bottom - rect.top, parent,
                                   (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr,
                                   ::GetModuleHandleW(nullptr), nullptr);
-  return window != nullptr && m_hWnd == window;
+  if (window != nullptr && m_hWnd == window) return true;
+  // Refused after the hook had attached this object (by a hook, WM_NCCREATE or WM_CREATE): forget the dead
+  // handle, so that the object can be created again or attached to another window.
+  if (m_hWnd && !::IsWindow(m_hWnd)) {
+    m_hWnd = nullptr;
+    previousProc_ = nullptr;
+  }
+  return false;
 }
 
 bool CWnd::SubclassWindow(HWND window) {

@@ -360,4 +360,29 @@ TEST_F(AdvancedWindow, TerritoryBeyondTheScaleIsStoredBackUntouched) {
   EXPECT_EQ(run.snapshot[kTerritory], 12);
 }
 
+// A card may hold any int32: the Thumb goes as far as the screen's arithmetic allows, and the slider still
+// paints one channel image all along (driving mode's in the event part of the scale, and the reverse).
+TEST_F(AdvancedWindow, TerritoryAtEitherEndOfInt32PaintsTheSliderAndIsStoredBackUntouched) {
+  const auto imageColour = [](UINT id) {
+    fw::UniqueBitmap image = fw::LoadDeviceBitmap(id);
+    fw::MemoryDC memory(nullptr);
+    fw::ScopedSelect select(memory.get(), image.get());
+    return ::GetPixel(memory.get(), 15, 4);
+  };
+  for (const int32_t territory : {INT32_MAX, INT32_MIN}) {
+    SCOPED_TRACE(territory);
+    const bool pastTheEnd = territory > 0;
+    const COLORREF expected = imageColour(pastTheEnd ? IDB_SLIDER_CHANNEL_LEFT : IDB_SLIDER_CHANNEL_RIGHT);
+    const WindowRun run = RunAdvanced({0, 0, 0, 0, 0, 0, 0, 0, 1, territory}, [&](CAdvanceDlg& dialog) {
+      const POINT origin = WindowOrigin(dialog.m_hWnd);
+      const POINT probe{origin.x + 66 + (pastTheEnd ? 250 : 50), origin.y + 645 + 4};
+      EXPECT_TRUE(PumpUntil([&] { return testsupport::ScreenPixel(probe.x, probe.y) == expected; }, 1000));
+      PressOk(dialog.m_hWnd, true);
+    });
+    EXPECT_EQ(run.result, IDOK);
+    EXPECT_EQ(run.snapshot[kMemoryPartition], 1);
+    EXPECT_EQ(run.snapshot[kTerritory], territory);
+  }
+}
+
 }  // namespace

@@ -11,6 +11,7 @@
 #include "ui/advanced/advance_dlg.h"
 #include "ui/advanced/advanced_window_rect.h"
 #include "ui/dialogs/about_dlg.h"
+#include "ui/main/version_line.h"
 #include "ui/main/window_placement.h"
 
 namespace main_window {
@@ -37,13 +38,9 @@ int TextWidth(HDC dc, const wchar_t* text, size_t length) {
   return extent.cx;
 }
 
-// "Model: ..." or "Firmware: ..." with a Version table value, which is narrow text from ver.txt.
+// "Model: ..." or "Firmware: ..." with a Version table value.
 void DrawVersionLine(HDC dc, const wchar_t* label, const char* value, const RECT& rect) {
-  wchar_t wide[card::kVersionValueMax + 1] = {};
-  ::MultiByteToWideChar(CP_ACP, 0, value, -1, wide, static_cast<int>(std::size(wide)) - 1);
-  wchar_t line[128];
-  std::swprintf(line, std::size(line), L"%ls: %ls", label, wide);
-  DrawLine(dc, line, rect);
+  DrawLine(dc, VersionLineText(label, value).c_str(), rect);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct BlitPiece {
 // (top-left, top-right, bottom-left, bottom-right), the top, bottom, left and right edges, the centre.
 // Corners are a third of the image each way. A band narrower than its two corners gives overlapping
 // corners and a negative middle; that piece then draws nothing and the corners stay within the band's rows.
+// Any band of int coordinates is safe: every destination edge is clamped to the range GDI handles.
 std::array<BlitPiece, 9> NineSlicePieces(SIZE image, const RECT& band);
 
 // Draws `image` into `band` of `target` by those pieces; an empty image draws nothing.

@@ -113,13 +113,19 @@ void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons
     }
     rects.push_back(rect);
   }
-  for (const TemplateButton& entry : buttons) {
-    if (entry.button->m_hWnd)
-      entry.button->DestroyWindow();
-    else if (HWND window = ::GetDlgItem(dialog, static_cast<int>(entry.id)))
-      ::DestroyWindow(window);
+  // Each layout window goes only once its skinned button exists: a button that cannot be created leaves the
+  // layout's own in its place, bound again and visible, so that the box can still be answered and closed.
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    const TemplateButton& entry = buttons[i];
+    HWND layout = layoutWindow(entry);
+    entry.button->UnsubclassWindow();
+    if (entry.button->Create(rects[i], dialog, entry.id)) {
+      if (layout) ::DestroyWindow(layout);
+    } else if (layout) {
+      entry.button->SubclassWindow(layout);
+      ::ShowWindow(layout, SW_SHOWNA);
+    }
   }
-  for (size_t i = 0; i < buttons.size(); ++i) buttons[i].button->Create(rects[i], dialog, buttons[i].id);
   for (const TemplateButton& entry : buttons) entry.button->SetStripBitmap(entry.strip);
 }
 

@@ -52,8 +52,9 @@ struct TemplateButton {
 };
 
 // The replacement of a dialog's layout buttons: move each bound button to its rectangle, read the
-// rectangles back in client coordinates, destroy the layout's windows (in the given order), create
-// the skinned buttons anew in the same order, then give each its strip.
+// rectangles back in client coordinates, then in the given order create each skinned button anew and
+// destroy its layout window, and finally give each its strip. A skinned button that cannot be created
+// keeps the layout's window, bound to it and shown, so the dialog keeps a button to end it.
 void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons);
 
 }  // namespace skin

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace skin {
 namespace {
 
-fw::UniqueRegion RegionFromRects(const std::vector<RECT>& rects, LONG width, LONG height) {
+fw::UniqueRegion RegionFromRects(const std::vector<RECT>& rects, LONG width, LONG height,
+                                 RegionFromDataFn makeRegion) {
   std::vector<std::uint8_t> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
   auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
   data->rdh.dwSize = sizeof(RGNDATAHEADER);
@@ -16,12 +18,12 @@ fw::UniqueRegion RegionFromRects(const std::vector<RECT>& rects, LONG width, LON
   data->rdh.nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
   data->rdh.rcBound = RECT{0, 0, width, height};
   if (!rects.empty()) std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
-  return fw::UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+  return fw::UniqueRegion(makeRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
 }
 
 }  // namespace
 
-fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap) {
+fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap, RegionFromDataFn makeRegion) {
   const SIZE size = fw::BitmapSize(bitmap);
   const LONG width = size.cx, height = size.cy;
   if (width <= 0 || height <= 0) return RegionByPixelQuery(bitmap);
@@ -62,7 +64,9 @@ fw::UniqueRegion RegionFromBitmap(HBITMAP bitmap) {
       rects.push_back(RECT{start, y, x, y + 1});
     }
   }
-  return RegionFromRects(rects, width, height);
+  // Without a region the window would lose its outline and show its key-colour corners.
+  fw::UniqueRegion region = RegionFromRects(rects, width, height, makeRegion);
+  return region ? std::move(region) : RegionByPixelQuery(bitmap);
 }
 
 fw::UniqueRegion RegionByPixelQuery(HBITMAP bitmap) {

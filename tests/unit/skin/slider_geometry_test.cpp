@@ -41,8 +41,31 @@ TEST(ThumbRect, SitsOnTheChannelRowsAndEndsOnePixelPastTheSliderAtTheMaximum) {
 TEST(ThumbRect, PositionsOutsideTheRangeAreNotClamped) {
   EXPECT_EQ(skin::ThumbRectForPosition(kSlider, kRange, kThumb, 90).left, 318);
   EXPECT_EQ(skin::ThumbRectForPosition(kSlider, kRange, kThumb, -10).left, -35);
-  // Extreme positions saturate instead of overflowing.
-  EXPECT_EQ(skin::ThumbRectForPosition(kSlider, kRange, kThumb, INT_MAX).left, INT_MAX);
+}
+
+// Card values reach the slider unchecked: every int gives edges within GDI's range, in their order.
+TEST(ThumbRect, AnyPositionRangeOrSliderGivesEdgesWithinTheGdiRange) {
+  constexpr LONG kLimit = 1 << 27;
+  const RECT sliders[] = {kSlider, RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, RECT{INT_MAX, 0, INT_MIN, 8}};
+  const skin::SliderRange ranges[] = {kRange, {INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}, {5, 5}};
+  for (const RECT& slider : sliders) {
+    for (const skin::SliderRange range : ranges) {
+      for (const int position : {INT_MIN, -1, 0, 80, INT_MAX}) {
+        const RECT r = skin::ThumbRectForPosition(slider, range, SIZE{INT_MAX, INT_MAX}, position);
+        for (const LONG edge : {r.left, r.top, r.right, r.bottom}) {
+          EXPECT_LE(edge, kLimit);
+          EXPECT_GE(edge, -kLimit);
+        }
+        EXPECT_LE(r.left, r.right);
+        skin::PositionFromThumb(slider, range, INT_MAX, RECT{INT_MIN, 0, INT_MIN, 8});
+        skin::ClampThumbCentre(slider, INT_MAX, position);
+      }
+    }
+  }
+  const RECT farOut = skin::ThumbRectForPosition(kSlider, kRange, kThumb, INT_MAX);
+  EXPECT_EQ(farOut.left, kLimit) << "beyond the track, as far as GDI reaches";
+  EXPECT_EQ(farOut.top, 0);
+  EXPECT_EQ(skin::PositionFromThumb(kSlider, kRange, kThumb.cx, farOut), 37941402) << "read back where it stands";
 }
 
 TEST(PositionFromThumb, PressesAlongTheChannel) {

@@ -76,7 +76,7 @@ TEST(WindowRegion, ABackgroundWithoutKeyPixelsStaysRectangular) {
   background.Set(0, 0, RGB(254, 0, 255));
   background.Set(440, 220, RGB(255, 1, 255));
   background.Set(7, 9, RGB(255, 0, 254));
-  for (auto build : {&skin::RegionFromBitmap, &skin::RegionByPixelQuery}) {
+  for (auto build : {+[](HBITMAP bitmap) { return skin::RegionFromBitmap(bitmap); }, &skin::RegionByPixelQuery}) {
     fw::UniqueRegion region = build(background.bitmap());
     const std::vector<RECT> rects = RectsOf(region.get());
     ASSERT_EQ(rects.size(), 1u);
@@ -131,6 +131,15 @@ TEST(WindowRegion, FastRegionMatchesTheReferenceOnScatteredKeyPixels) {
     ExpectSameRects(skin::RegionFromBitmap(background.bitmap()).get(),
                     skin::RegionByPixelQuery(background.bitmap()).get());
   }
+}
+
+TEST(WindowRegion, ARegionThatCannotBeMadeInOneCallIsBuiltPixelByPixel) {
+  DibCanvas background(440, 222, kFace);
+  CutCorners(background);
+  const auto refuse = [](const XFORM*, DWORD, const RGNDATA*) -> HRGN { return nullptr; };
+  fw::UniqueRegion fallback = skin::RegionFromBitmap(background.bitmap(), refuse);
+  ASSERT_TRUE(fallback) << "the window keeps an outline";
+  ExpectSameRects(fallback.get(), skin::RegionByPixelQuery(background.bitmap()).get());
 }
 
 TEST(CentredPosition, EachHalfIsRoundedDownOnItsOwn) {
