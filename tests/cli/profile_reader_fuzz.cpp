@@ -1,0 +1,64 @@
+// Profiles as apply and diff read them, and the JSON strings show writes: whatever the bytes, every line
+// gives an assignment or a one-line error, an assignment holds a value the windows offer unless forced, and
+// an exported profile reads back as the same assignments.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "card/setting_values.h"
+#include "cli/json_text.h"
+#include "cli/profile.h"
+
+namespace {
+
+void Require(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+void CheckProfile(std::string_view text, bool force) {
+  const cli::Profile profile = cli::ParseProfile(text, "fuzz", force);
+  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  Require(profile.assignments.size() + profile.errors.size() <= lines);
+  for (const std::string& error : profile.errors) Require(error.find_first_of("\r\n") == std::string::npos);
+
+  std::string exported;
+  for (const cli::Assignment& assignment : profile.assignments) {
+    Require(assignment.row >= 0 && assignment.row < card::kSettingCount);
+    Require(force || !card::IsOfferedByWindow(assignment.row) || card::NameOfValue(assignment.row, assignment.value));
+    exported += std::string(card::SettingsTable()[assignment.row].key) + "=" + std::to_string(assignment.value) + "\r\n";
+  }
+  const cli::Profile again = cli::ParseProfile(exported, "again", true);
+  Require(again.errors.empty() && again.assignments.size() == profile.assignments.size());
+  for (size_t i = 0; i < again.assignments.size(); ++i) {
+    Require(again.assignments[i].row == profile.assignments[i].row &&
+            again.assignments[i].value == profile.assignments[i].value);
+  }
+}
+
+// A JSON string literal: quoted, no raw control characters, every byte above 0x7f in a UTF-8 sequence.
+void CheckJsonString(std::string_view text) {
+  const std::string json = cli::JsonString(text);
+  Require(json.size() >= 2 && json.front() == '"' && json.back() == '"');
+  for (size_t i = 1; i + 1 < json.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(json[i]);
+    Require(c >= 0x20 && c != 0x7f);
+    if (c == '\\') ++i;  // the escaped character
+    if (c < 0x80) continue;
+    const size_t length = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
+    Require(c >= 0xc2 && c <= 0xf4 && i + length < json.size());
+    for (size_t k = 1; k < length; ++k) Require((static_cast<unsigned char>(json[i + k]) & 0xc0) == 0x80);
+    i += length - 1;
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  CheckProfile(text, false);
+  CheckProfile(text, true);
+  CheckJsonString(text);
+  return 0;
+}
