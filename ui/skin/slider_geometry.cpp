@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "ui/skin/gdi_coordinates.h"
 
@@ -24,6 +25,13 @@ int SaturateToInt(std::int64_t value) {
                                                    std::numeric_limits<int>::max()));
 }
 
+// A Thumb edge and its far edge: the extent is kept, and the edge clamped so that both lie in GDI's range.
+std::pair<int, int> ThumbEdges(std::int64_t edge, std::int64_t extent) {
+  const int kept = ClampToGdi(std::max<std::int64_t>(extent, 0));
+  const int start = static_cast<int>(std::clamp<std::int64_t>(edge, -kGdiCoordinateLimit, kGdiCoordinateLimit - kept));
+  return {start, start + kept};
+}
+
 std::int64_t TrackLength(const RECT& client, int thumbWidth) {
   const std::int64_t half = thumbWidth / 2;
   return (client.right - half) - (client.left + half);
@@ -41,7 +49,9 @@ RECT ThumbRectForPosition(const RECT& client, SliderRange range, SIZE thumb, int
                            (static_cast<double>(position) - range.minimum));
   const std::int64_t left = client.left + offset;
   const std::int64_t top = (std::int64_t{client.top} + client.bottom) / 2 - thumb.cy / 2;
-  return RECT{ClampToGdi(left), ClampToGdi(top), ClampToGdi(left + thumb.cx), ClampToGdi(top + thumb.cy)};
+  const auto [l, r] = ThumbEdges(left, thumb.cx);
+  const auto [t, b] = ThumbEdges(top, thumb.cy);
+  return RECT{l, t, r, b};
 }
 
 int PositionFromThumb(const RECT& client, SliderRange range, int thumbWidth, const RECT& thumbRect) {

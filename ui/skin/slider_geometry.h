@@ -14,7 +14,8 @@ struct SliderRange {
 
 // The Thumb's rectangle in slider coordinates for position p; `client` is the slider's client
 // rectangle (left and top 0) and `thumb` the Thumb's width and height in the layout arithmetic.
-// Any position works, however far beyond the track: the edges are clamped to the range GDI handles.
+// Any position works, however far beyond the track: the rectangle keeps the Thumb's size and is moved
+// into the range GDI handles.
 RECT ThumbRectForPosition(const RECT& client, SliderRange range, SIZE thumb, int position);
 
 // The position that the Thumb's window rectangle (in slider coordinates) stands for; `thumbWidth`

@@ -63,9 +63,10 @@ TEST(ThumbRect, AnyPositionRangeOrSliderGivesEdgesWithinTheGdiRange) {
     }
   }
   const RECT farOut = skin::ThumbRectForPosition(kSlider, kRange, kThumb, INT_MAX);
-  EXPECT_EQ(farOut.left, kLimit) << "beyond the track, as far as GDI reaches";
+  EXPECT_EQ(farOut.right, kLimit) << "beyond the track, as far as GDI reaches";
+  EXPECT_EQ(farOut.right - farOut.left, kThumb.cx);
   EXPECT_EQ(farOut.top, 0);
-  EXPECT_EQ(skin::PositionFromThumb(kSlider, kRange, kThumb.cx, farOut), 37941402) << "read back where it stands";
+  EXPECT_EQ(skin::PositionFromThumb(kSlider, kRange, kThumb.cx, farOut), 37941398) << "read back where it stands";
 }
 
 TEST(PositionFromThumb, PressesAlongTheChannel) {
