@@ -4,10 +4,10 @@
 
 namespace card {
 
-size_t ReadCardLine(FILE* file, char (&line)[kLineCapacity]) {
+size_t ReadCardLine(CardTextReader& text, char (&line)[kLineCapacity]) {
   size_t length = 0;
   while (length < kLineCapacity - 1) {
-    const int c = std::fgetc(file);
+    const int c = text.Next();
     if (c == EOF || c == '\n') break;
     line[length++] = static_cast<char>(c);
   }

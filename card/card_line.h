@@ -3,8 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
+
+#include "card/card_text.h"
 
 namespace card {
 
@@ -13,7 +14,7 @@ constexpr size_t kLineCapacity = 1000;
 // Reads up to the next LF (not stored) or the end of the file, keeping at most kLineCapacity - 1 characters;
 // the rest of a longer line comes back from the next call. Returns the length; 0 (an empty line or the end
 // of the file) ends the reading of the whole file.
-size_t ReadCardLine(FILE* file, char (&line)[kLineCapacity]);
+size_t ReadCardLine(CardTextReader& text, char (&line)[kLineCapacity]);
 
 // The text before the first "=", or the whole line when it has none.
 std::string_view KeyOfLine(std::string_view line);

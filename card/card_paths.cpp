@@ -1,16 +1,27 @@
 #include "card/card_paths.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "card/platform.h"
 
 namespace card {
 namespace {
 
 CardPaths g_paths = {};
 
-void JoinPath(char (&path)[kPathCapacity], const char* folder, const char* suffix) {
-  std::snprintf(path, kPathCapacity, "%s%s", folder, suffix);
+constexpr char kMarkerName[] = "DQ_configure.exe";
+constexpr char kSettingsName[] = "config.txt";
+constexpr char kClockName[] = "RTC_time.ini";
+constexpr char kVersionName[] = "ver.txt";
+
+// SetCardFolder has made sure that every path fits.
+void CopyPath(char (&path)[kPathCapacity], const std::string& text) {
+  path[text.copy(path, kPathCapacity - 1)] = '\0';
+}
+
+void JoinPath(char (&path)[kPathCapacity], const char* folder, const char* name) {
+  CopyPath(path, std::string(folder) + platform::kPathSeparator + name);
 }
 
 }  // namespace
@@ -19,15 +30,21 @@ CardPaths& TheCardPaths() { return g_paths; }
 
 char CardDriveLetter() { return g_paths.settingsFile[0]; }
 
-void SetCardFolder(const char* folder) {
-  std::snprintf(g_paths.folder, kPathCapacity, "%s", folder);
-  JoinPath(g_paths.marker, g_paths.folder, "\\DQ_configure.exe");
-  std::memset(g_paths.markerWide, 0, sizeof g_paths.markerWide);
-  // Card paths are ASCII, so the C runtime's conversion is exact.
-  std::mbstowcs(g_paths.markerWide, g_paths.marker, std::strlen(g_paths.marker) + 1);
-  JoinPath(g_paths.settingsFile, g_paths.folder, "\\config.txt");
-  JoinPath(g_paths.clockFile, g_paths.folder, "\\RTC_time.ini");
-  JoinPath(g_paths.versionFile, g_paths.folder, "\\ver.txt");
+FolderSet SetCardFolder(const char* folder) {
+  ClearCardPaths();
+  // The marker has the longest name; a separator and the terminator come on top.
+  if (std::strlen(folder) + 1 + std::strlen(kMarkerName) + 1 > kPathCapacity) return FolderSet::kTooLong;
+  CopyPath(g_paths.folder, folder);
+  JoinPath(g_paths.marker, g_paths.folder, kMarkerName);
+#ifdef _WIN32
+  platform::WidenPath(g_paths.marker, g_paths.markerWide);
+#endif
+  JoinPath(g_paths.settingsFile, g_paths.folder, kSettingsName);
+  JoinPath(g_paths.clockFile, g_paths.folder, kClockName);
+  JoinPath(g_paths.versionFile, g_paths.folder, kVersionName);
+  return FolderSet::kSet;
 }
+
+void ClearCardPaths() { g_paths = {}; }
 
 }  // namespace card

@@ -7,23 +7,19 @@
 
 namespace card {
 
-std::string FormatClockLine(const SYSTEMTIME& time) {
+std::string FormatClockLine(const LocalTime& time) {
   char line[64];
-  std::snprintf(line, sizeof line, "RTC Time Setting=%04d%02d%02d%02d%02d%02d\n", time.wYear, time.wMonth, time.wDay,
-                time.wHour, time.wMinute, time.wSecond);
+  std::snprintf(line, sizeof line, "RTC Time Setting=%04d%02d%02d%02d%02d%02d\n", time.year, time.month, time.day,
+                time.hour, time.minute, time.second);
   return line;
 }
 
-void WriteClockFile(CardWriteFailureSink& sink) {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  WriteClockFile(sink, now);
-}
+CardResult<FileWrite> WriteClockFile() { return WriteClockFile(CurrentLocalTime()); }
 
-void WriteClockFile(CardWriteFailureSink& sink, const SYSTEMTIME& now) {
-  if (!ReplaceCardFile(TheCardPaths().clockFile, FormatClockLine(now), ProtectedFile::kKeepReadOnly)) {
-    sink.OnCardNotWritable();
-  }
+CardResult<FileWrite> WriteClockFile(const LocalTime& now) {
+  const std::error_code error =
+      ReplaceCardFile(TheCardPaths().clockFile, FormatClockLine(now), ProtectedFile::kKeepReadOnly);
+  return {error ? FileWrite::kFailed : FileWrite::kWritten, error};
 }
 
 }  // namespace card

@@ -4,13 +4,16 @@
 #include <cstdio>
 #include <utility>
 
+#include "card/platform.h"
+
 namespace card {
 
 class UniqueFile {
  public:
   UniqueFile() = default;
   explicit UniqueFile(FILE* file) : file_(file) {}
-  static UniqueFile Open(const char* path, const char* mode) { return UniqueFile(std::fopen(path, mode)); }
+  // A UTF-8 path; nullptr (errno set) on failure.
+  static UniqueFile Open(const char* path, const char* mode) { return UniqueFile(platform::OpenFile(path, mode)); }
 
   UniqueFile(UniqueFile&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
   UniqueFile& operator=(UniqueFile&& other) noexcept {

@@ -9,7 +9,16 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 DQ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xdotool x11-utils
-             imagemagick googletest fonts-nanum fonts-dejavu-core fonts-dejavu-extra e2fsprogs procps python3-pil)
+             imagemagick googletest fonts-nanum fonts-dejavu-core fonts-dejavu-extra e2fsprogs procps python3-pil
+             g++ clang libclang-rt-14-dev)
+
+# The native sanitizer build (Clang, AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer targets) sits
+# beside the Windows build folder.
+if [ "$DQ_BUILD_DIR" = "$DQ_ROOT/build/windows" ]; then
+  DQ_NATIVE_BUILD_DIR=${DQ_NATIVE_BUILD_DIR:-$DQ_ROOT/build/native-asan}
+else
+  DQ_NATIVE_BUILD_DIR=${DQ_NATIVE_BUILD_DIR:-$DQ_BUILD_DIR-native-asan}
+fi
 
 say() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }
 
@@ -35,6 +44,13 @@ build_project() {
     (cd "$DQ_ROOT" && cmake --preset windows -B "$DQ_BUILD_DIR" >/dev/null)
     cmake --build "$DQ_BUILD_DIR" -j 2
   fi
+}
+
+# Configures and builds with the native-asan preset, in DQ_NATIVE_BUILD_DIR.
+build_native() {
+  (cd "$DQ_ROOT" && cmake --preset native-asan -B "$DQ_NATIVE_BUILD_DIR" \
+                    -DDQ_FUZZ_SECONDS="${DQ_FUZZ_SECONDS:-15}" >/dev/null) || return
+  cmake --build "$DQ_NATIVE_BUILD_DIR" -j 2
 }
 
 # Starts Xvfb on a free display unless a working one is already set.

@@ -20,7 +20,7 @@ void CConfigureDlg::OnOK() {
   card::LoadAdvancedSnapshot(advancedValues_);
   CopyAdvancedValuesToSettings();
   card::WriteSettings(*this);  // also writes the clock file
-  if (card::CheckSettings() != 0) saveOk_ = 0;
+  if (card::CheckSettings() != card::SettingsCheck::kGood) saveOk_ = 0;
   if (!saveOk_) {
     // Every press of OK starts afresh; the window stays open with its values.
     saveOk_ = 1;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "card/card_text.h"
 #include "card/unique_file.h"
 #include "tests/unit/card/card_test_support.h"
 
@@ -14,14 +15,15 @@ namespace {
 
 using cardtest::ScratchFolder;
 
-// Every line the reader hands out until it returns an empty one, reading the bytes in text mode.
+// Every line the reader hands out until it returns an empty one.
 std::vector<std::string> LinesOf(const ScratchFolder& folder, std::string_view bytes) {
   const std::string path = folder / "lines.txt";
   cardtest::WriteBytes(path, bytes);
-  card::UniqueFile file = card::UniqueFile::Open(path.c_str(), "rt");
+  card::UniqueFile file = card::UniqueFile::Open(path.c_str(), "rb");
+  card::CardTextReader text(file.get());
   std::vector<std::string> lines;
   char line[card::kLineCapacity];
-  while (const size_t length = card::ReadCardLine(file.get(), line)) {
+  while (const size_t length = card::ReadCardLine(text, line)) {
     EXPECT_EQ(length, std::strlen(line));
     lines.emplace_back(line, length);
   }
@@ -35,6 +37,14 @@ TEST(CardLineReader, CrLfAndLfLineEndsReadAlike) {
   EXPECT_EQ(LinesOf(folder, "Model=A\r\nVersion=B\r\n"), (Lines{"Model=A", "Version=B"}));
   EXPECT_EQ(LinesOf(folder, "Model=A\nVersion=B\n"), (Lines{"Model=A", "Version=B"}));
   EXPECT_EQ(LinesOf(folder, "Model=A\nVersion=B"), (Lines{"Model=A", "Version=B"}));
+  // Only a CR right before an LF is part of the line end.
+  EXPECT_EQ(LinesOf(folder, "A\rB\r\r\nC\r"), (Lines{"A\rB\r", "C\r"}));
+}
+
+TEST(CardText, EveryLfIsWrittenAsCrLf) {
+  EXPECT_EQ(card::ToCardText("a=1\nb=2\n"), "a=1\r\nb=2\r\n");
+  EXPECT_EQ(card::ToCardText("a\r\n"), "a\r\r\n");
+  EXPECT_EQ(card::ToCardText(""), "");
 }
 
 TEST(CardLineReader, CtrlZEndsTheFile) {

@@ -1,14 +1,15 @@
 #include "tests/unit/card/card_test_support.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "card/card_paths.h"
-#include "card/settings_table.h"
-#include "card/version_table.h"
+#include "card/card_state.h"
+
+namespace fs = std::filesystem;
 
 namespace cardtest {
 
@@ -19,8 +20,9 @@ std::string ReadBytes(const std::string& path) {
   char buffer[4096];
   size_t count;
   while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+  const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  return bytes;
+  return failed ? kNoFile : bytes;
 }
 
 void WriteBytes(const std::string& path, std::string_view bytes) {
@@ -30,57 +32,51 @@ void WriteBytes(const std::string& path, std::string_view bytes) {
   ASSERT_EQ(std::fclose(file), 0) << path;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-unsigned long Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
-
-bool SetAttributes(const std::string& path, unsigned long attributes) {
-  return SetFileAttributesA(path.c_str(), attributes) != 0;
+bool Exists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::path(path), error);
 }
 
 std::vector<std::string> EntriesOf(const std::string& folder) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = found.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  std::error_code error;
+  for (fs::directory_iterator entry(fs::path(folder), error), end; !error && entry != end; entry.increment(error)) {
+    names.push_back(entry->path().filename().string());
+  }
   std::sort(names.begin(), names.end());
   return names;
 }
 
 void RemoveTree(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return;
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-    for (const std::string& name : EntriesOf(path)) RemoveTree(path + "\\" + name);
-    RemoveDirectoryA(path.c_str());
-  } else {
-    DeleteFileA(path.c_str());
+  std::error_code error;
+  const fs::path root = fs::path(path);
+  if (!fs::exists(root, error)) return;
+  // Read-only files and folders would stop the removal on Windows.
+  fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, error);
+  for (fs::recursive_directory_iterator entry(root, error), end; !error && entry != end; entry.increment(error)) {
+    fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, error);
   }
+  fs::remove_all(root, error);
 }
 
 ScratchFolder::ScratchFolder() {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string("dq_card_") + test->test_suite_name() + "_" + test->name();
   std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests carry slashes
-  path_ = temp + name;
+  path_ = (fs::temp_directory_path() / name).string();
   RemoveTree(path_);
-  CreateDirectoryA(path_.c_str(), nullptr);
+  fs::create_directories(fs::path(path_));
 }
 
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
+std::string ScratchFolder::operator/(std::string_view name) const {
+  return (fs::path(path_) / fs::path(name)).string();
+}
+
 void ResetCardState(const std::string& folder) {
-  card::ClearSettings();
-  card::ClearVersionValues();
-  card::SetCardFolder(folder.c_str());
+  card::ClearCardState();
+  ASSERT_EQ(card::SetCardFolder(folder.c_str()), card::FolderSet::kSet);
 }
 
 }  // namespace cardtest

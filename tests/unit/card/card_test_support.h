@@ -17,19 +17,22 @@ struct RecordingSink : card::CardWriteFailureSink {
   void OnCardNotWritable() override { ++failures; }
 };
 
-// Byte-exact file access, bypassing the text mode that the card code uses. A file that cannot be read
-// gives kNoFile.
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
+// Byte-exact file access, bypassing the card code. A file that cannot be read gives kNoFile.
 inline constexpr char kNoFile[] = "<no such file>";
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, std::string_view bytes);
 bool Exists(const std::string& path);
-unsigned long Attributes(const std::string& path);
-bool SetAttributes(const std::string& path, unsigned long attributes);
 
 // Names of the entries of a folder, sorted, without "." and "..".
 std::vector<std::string> EntriesOf(const std::string& folder);
 
-// Deletes a file or a folder with everything in it, clearing protective attributes first.
+// Deletes a file or a folder with everything in it, making it writable first.
 void RemoveTree(const std::string& path);
 
 // A fresh, empty folder under the temporary folder, named after the running test; removed afterwards.
@@ -41,7 +44,8 @@ class ScratchFolder {
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   const std::string& path() const { return path_; }
-  std::string operator/(std::string_view name) const { return path_ + "\\" + std::string(name); }
+  // A path in the folder, with the platform's separator.
+  std::string operator/(std::string_view name) const;
 
  private:
   std::string path_;

@@ -33,14 +33,14 @@ TEST_F(CardWriteFailure, LockedConfigStaysAsItWasAndNoClockIsWritten) {
   EXPECT_EQ(sink_.failures, 1);
   EXPECT_EQ(ReadBytes("Y:\\locked-config\\config.txt"), kOldConfig);
   EXPECT_EQ(EntriesOf("Y:\\locked-config"), Entries{"config.txt"});
-  EXPECT_EQ(card::CheckSettings(), 1);
+  EXPECT_EQ(card::CheckSettings(), card::SettingsCheck::kBad);
 }
 
 TEST_F(CardWriteFailure, LockedClockFileFailsAfterConfigIsWritten) {
   UseCard("Y:\\locked-clock");
   card::WriteSettings(sink_);
   EXPECT_EQ(sink_.failures, 1);
-  EXPECT_EQ(card::CheckSettings(), 0);
+  EXPECT_EQ(card::CheckSettings(), card::SettingsCheck::kGood);
   EXPECT_EQ(ReadBytes("Y:\\locked-clock\\RTC_time.ini"), kOldClock);
   EXPECT_EQ(EntriesOf("Y:\\locked-clock"), (Entries{"RTC_time.ini", "config.txt"}));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <initializer_list>
 
 #include "card/settings_file.h"
@@ -27,15 +28,31 @@ class SettingsReader : public cardtest::CardFolderTest {
 
 TEST_F(SettingsReader, MissingFileGivesTheDefaultsAndStillReadsTheVersionFile) {
   cardtest::WriteBytes(CardFile("ver.txt"), "Model=DQ-918LX\r\n");
-  card::ReadSettings();
+  const card::CardFilesRead read = card::ReadSettings();
+  EXPECT_EQ(read.settings, card::FileRead::kMissing);
+  EXPECT_EQ(read.version, card::FileRead::kRead);
   for (int row = 0; row < card::kSettingCount; ++row)
     EXPECT_EQ(card::GetSetting(row), card::SettingDefault(row)) << row;
   EXPECT_STREQ(card::ModelText(), "DQ-918LX");
 }
 
+// The windows go on with the defaults as for a missing file; the result tells the difference.
+TEST_F(SettingsReader, FileThatCannotBeReadIsUnreadableAndGivesTheDefaults) {
+  std::filesystem::create_directory(CardFile("config.txt"));
+  const card::CardFilesRead read = card::ReadSettings();
+  EXPECT_EQ(read.settings, card::FileRead::kUnreadable);
+  EXPECT_TRUE(read.settings.error) << "a reason is given";
+  EXPECT_EQ(read.version, card::FileRead::kMissing);
+  EXPECT_EQ(card::GetSetting(card::kTimeZone), 21);
+  EXPECT_STREQ(card::ModelText(), "QUILVa");
+}
+
 TEST_F(SettingsReader, ReadsTheVersionFileAfterTheSettings) {
   cardtest::WriteBytes(CardFile("ver.txt"), "Version=2.1\r\n");
-  ReadConfig("Resolution=1\r\n");
+  cardtest::WriteBytes(CardFile("config.txt"), "Resolution=1\r\n");
+  const card::CardFilesRead read = card::ReadSettings();
+  EXPECT_EQ(read.settings, card::FileRead::kRead);
+  EXPECT_EQ(read.version, card::FileRead::kRead);
   EXPECT_EQ(card::GetSetting(card::kResolution), 1);
   EXPECT_STREQ(card::FirmwareText(), "2.1");
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "card/advanced_snapshot.h"
+#include "card/card_paths.h"
+#include "card/card_state.h"
+#include "card/version_table.h"
 
 namespace {
 
@@ -28,6 +31,21 @@ TEST(AdvancedSnapshot, StoreAndLoadCopyAllTenValues) {
   card::LoadAdvancedSnapshot(loaded);
   const int32_t expected[10] = {1, 2, 0, 3, 3, 1, 1, 2, 1, 7};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(loaded[i], expected[i]) << i;
+}
+
+TEST(CardState, ClearingLeavesNothingOfTheLastCard) {
+  card::SetSetting(card::kTimeZone, 5);
+  card::SetVersionValue("Model", "DQ-918LX");
+  const int32_t stored[10] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+  card::StoreAdvancedSnapshot(stored);
+  card::SetCardFolder("card");
+  card::ClearCardState();
+  for (int row = 0; row < card::kSettingCount; ++row) EXPECT_EQ(card::GetSetting(row), 0) << row;
+  EXPECT_STREQ(card::ModelText(), "");
+  int32_t loaded[10] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+  card::LoadAdvancedSnapshot(loaded);
+  for (const int32_t value : loaded) EXPECT_EQ(value, 0);
+  EXPECT_STREQ(card::TheCardPaths().settingsFile, "");
 }
 
 }  // namespace

@@ -1,32 +1,26 @@
 #include <gtest/gtest.h>
-#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
 
 #include "card/card_paths.h"
 #include "card/settings_file.h"
 #include "card/settings_table.h"
-#include "tests/unit/card/card_test_support.h"
+#include "tests/unit/card/settings_writer_test_support.h"
 
 namespace {
 
-using cardtest::Attributes;
 using cardtest::EntriesOf;
+using cardtest::kDefaultFile;
+using cardtest::kOldFile;
 using cardtest::ReadBytes;
+using cardtest::SettingsWriter;
 using Entries = std::vector<std::string>;
-
-constexpr char kDefaultFile[] =
-    "Resolution=0\r\nDate=1\r\nTime=1\r\nVoltage=1\r\nAccelerator=1\r\nDisplay MISC=1\r\n"
-    "Driving Mode Accelerator=2\r\nParking Accelerator=2\r\nAuto Parking=1\r\nParking Motion=2\r\n"
-    "Night Bright=3\r\nSpeaker Volume=3\r\nMIC Volume=2\r\nVideo Out Standard=0\r\nEncoding Profile=0\r\n"
-    "Bit rate=0\r\nDriving Mode Frame=0\r\nParking Mode Frame=0\r\nParking Black and White=0\r\nVideo OUT=0\r\n"
-    "GPS Speed Display=0\r\nMemory Partition=0\r\nPartition Territory=4\r\nTime zone=21\r\n";
-
-constexpr char kOldFile[] = "Resolution=2\r\nTime zone=3\r\n";
-
-class SettingsWriter : public cardtest::CardFolderTest {};
+namespace fs = std::filesystem;
 
 TEST_F(SettingsWriter, DefaultsGiveExactly24CrLfLines) {
   card::ResetSettingsToDefaults();
-  card::WriteSettings(sink_);
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
   EXPECT_EQ(sink_.failures, 0);
   EXPECT_EQ(ReadBytes(CardFile("config.txt")), kDefaultFile);
 }
@@ -69,109 +63,95 @@ TEST_F(SettingsWriter, WhatIsWrittenReadsBackToTheSameTable) {
   EXPECT_EQ(card::GetSetting(card::kTimeZone), 21);
 }
 
-class SettingsWriterProtectedOldFile : public SettingsWriter, public testing::WithParamInterface<DWORD> {};
-
-TEST_P(SettingsWriterProtectedOldFile, IsReplacedByAnOrdinaryFile) {
+// Read-only is the Windows attribute, or on POSIX a file without write permission (as FAT's attribute shows).
+TEST_F(SettingsWriter, ReadOnlyOldFileIsReplacedByAnOrdinaryFile) {
   const std::string config = CardFile("config.txt");
   cardtest::WriteBytes(config, kOldFile);
-  ASSERT_TRUE(cardtest::SetAttributes(config, GetParam()));
-  ASSERT_EQ(Attributes(config) & GetParam(), GetParam()) << "the file system keeps no such attribute";
+  fs::permissions(config, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   card::ResetSettingsToDefaults();
-  card::WriteSettings(sink_);
-  EXPECT_EQ(sink_.failures, 0);
+  EXPECT_EQ(card::ReplaceSettingsFile(), card::FileWrite::kWritten);
   EXPECT_EQ(ReadBytes(config), kDefaultFile);
-  EXPECT_EQ(Attributes(config) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u);
-  EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", "config.txt"}));
+  EXPECT_NE(fs::status(config).permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Attributes, SettingsWriterProtectedOldFile,
-                         testing::Values(FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM,
-                                         FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+// An interrupted earlier save may have left temporary files, under any name; they neither block the save
+// nor are they removed: the program removes only what it made itself.
+TEST_F(SettingsWriter, LeftoversOfEarlierSavesDoNotMatter) {
+  const std::string leftover = "config.txt.tmp";
+  const std::string clockLeftover = "RTC_time.ini.tmp";
+  cardtest::WriteBytes(CardFile(leftover), "half");
+  cardtest::WriteBytes(CardFile(clockLeftover), "half");
+  card::ResetSettingsToDefaults();
+  for (int save = 0; save < 2; ++save) EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
+  EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", clockLeftover, "config.txt", leftover}));
+  EXPECT_EQ(ReadBytes(CardFile(leftover)), "half");
+}
 
 TEST_F(SettingsWriter, MissingCardFolderIsReportedOnceAndNothingIsCreated) {
   const std::string pulled = folder_ / "pulled";
   card::SetCardFolder(pulled.c_str());
   card::ResetSettingsToDefaults();
-  card::WriteSettings(sink_);
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kConfigNotWritten);
   EXPECT_EQ(sink_.failures, 1);
+  EXPECT_TRUE(card::ReplaceSettingsFile().error) << "a reason is given";
   EXPECT_FALSE(cardtest::Exists(pulled));
   EXPECT_EQ(EntriesOf(folder_.path()), Entries{});
 }
 
-TEST_F(SettingsWriter, FileHeldOpenByAnotherProgramStaysAsItWas) {
-  const std::string config = CardFile("config.txt");
-  cardtest::WriteBytes(config, kOldFile);
-  const HANDLE held = CreateFileA(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  card::ResetSettingsToDefaults();
-  card::WriteSettings(sink_);
-  CloseHandle(held);
-  EXPECT_EQ(sink_.failures, 1);
-  EXPECT_EQ(ReadBytes(config), kOldFile);
-  EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
-}
-
-TEST_F(SettingsWriter, ProtectedFileThatCannotBeReplacedGetsItsAttributesBack) {
-  const std::string config = CardFile("config.txt");
-  cardtest::WriteBytes(config, kOldFile);
-  constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
-  ASSERT_TRUE(cardtest::SetAttributes(config, kProtected));
-  const HANDLE held = CreateFileA(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  card::ResetSettingsToDefaults();
-  card::WriteSettings(sink_);
-  CloseHandle(held);
-  EXPECT_EQ(sink_.failures, 1);
-  EXPECT_EQ(ReadBytes(config), kOldFile);
-  EXPECT_EQ(Attributes(config) & kProtected, kProtected);
-  EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
-}
-
-class SettingsCheck : public cardtest::CardFolderTest {
+class SettingsCheck : public SettingsWriter {
  protected:
   void SetUp() override {
-    CardFolderTest::SetUp();
+    SettingsWriter::SetUp();
     card::ResetSettingsToDefaults();
     card::SetSetting(card::kNightBright, 4);
     card::WriteSettings(sink_);
     ASSERT_EQ(sink_.failures, 0);
     written_ = ReadBytes(CardFile("config.txt"));
   }
-  int CheckWith(std::string_view bytes) {
+  card::SettingsCheck CheckWith(std::string_view bytes) {
     cardtest::WriteBytes(CardFile("config.txt"), bytes);
-    return card::CheckSettings();
+    return card::CheckSettings().outcome;
   }
+  static constexpr card::SettingsCheck kGood = card::SettingsCheck::kGood;
+  static constexpr card::SettingsCheck kBad = card::SettingsCheck::kBad;
   std::string written_;
 };
 
-TEST_F(SettingsCheck, IsGoodForTheFileJustWritten) { EXPECT_EQ(card::CheckSettings(), 0); }
+TEST_F(SettingsCheck, IsGoodForTheFileJustWritten) {
+  EXPECT_EQ(card::CheckSettings(), kGood);
+  EXPECT_EQ(CheckWith(written_), kGood);
+}
 
 TEST_F(SettingsCheck, IsBadWhenTheFileIsMissing) {
-  ASSERT_TRUE(DeleteFileA(CardFile("config.txt").c_str()));
-  EXPECT_EQ(card::CheckSettings(), 1);
+  ASSERT_EQ(std::remove(CardFile("config.txt").c_str()), 0);
+  const card::CardResult<card::SettingsCheck> check = card::CheckSettings();
+  EXPECT_EQ(check, kBad);
+  EXPECT_TRUE(check.error);
 }
 
 TEST_F(SettingsCheck, IsBadForAnEmptyOrTruncatedFile) {
-  EXPECT_EQ(CheckWith(""), 1);
-  EXPECT_EQ(CheckWith("\r\n" + written_), 1);
-  EXPECT_EQ(CheckWith(written_.substr(0, written_.rfind("Time zone"))), 1);
-  EXPECT_EQ(CheckWith(written_.substr(0, written_.size() - 1)), 1);
-  EXPECT_EQ(CheckWith(written_.substr(0, written_.size() - 2)), 1) << "the last line end is missing";
+  EXPECT_EQ(CheckWith(""), kBad);
+  EXPECT_EQ(CheckWith("\r\n" + written_), kBad);
+  EXPECT_EQ(CheckWith(written_.substr(0, written_.rfind("Time zone"))), kBad);
+  EXPECT_EQ(CheckWith(written_.substr(0, written_.size() - 1)), kBad);
+  EXPECT_EQ(CheckWith(written_.substr(0, written_.size() - 2)), kBad) << "the last line end is missing";
+  EXPECT_EQ(CheckWith(written_.substr(0, written_.size() - 2) + "\x1a"), kBad) << "0x1A is no line end";
 }
 
 TEST_F(SettingsCheck, IsBadForAForeignFile) {
   std::string otherValue = written_;
   otherValue.replace(otherValue.find("Night Bright=4"), 14, "Night Bright=3");
-  EXPECT_EQ(CheckWith(otherValue), 1);
-  EXPECT_EQ(CheckWith(kOldFile), 1);
-  EXPECT_EQ(CheckWith(written_ + "Resolution=0\r\n"), 1);
-  EXPECT_EQ(CheckWith(written_ + "\r\n"), 1);
-  EXPECT_EQ(CheckWith(written_ + "x"), 1);
+  EXPECT_EQ(CheckWith(otherValue), kBad);
+  EXPECT_EQ(CheckWith(kOldFile), kBad);
+  EXPECT_EQ(CheckWith(written_ + "Resolution=0\r\n"), kBad);
+  EXPECT_EQ(CheckWith(written_ + "\r\n"), kBad);
+  EXPECT_EQ(CheckWith(written_ + "x"), kBad);
 }
 
 TEST_F(SettingsCheck, IsBadWhenTheTableNoLongerMatchesTheFile) {
   card::SetSetting(card::kTimeZone, 20);
-  EXPECT_EQ(card::CheckSettings(), 1);
+  EXPECT_EQ(card::CheckSettings(), kBad);
 }
 
 }  // namespace

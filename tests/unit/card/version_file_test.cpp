@@ -16,7 +16,7 @@ class VersionFile : public cardtest::CardFolderTest {
 };
 
 TEST_F(VersionFile, MissingFileGivesThePlaceholders) {
-  card::ReadVersionFile();
+  EXPECT_EQ(card::ReadVersionFile(), card::FileRead::kMissing);
   EXPECT_STREQ(card::ModelText(), "QUILVa");
   EXPECT_STREQ(card::FirmwareText(), "########");
 }

@@ -1,0 +1,10 @@
+// The process-wide card state as a whole, for programs that handle several cards one after the other.
+#pragma once
+
+namespace card {
+
+// Settings values 0, version values empty, Advanced snapshot zeros, card paths empty: as when the program
+// has just loaded, so that nothing of one card reaches the next.
+void ClearCardState();
+
+}  // namespace card

@@ -1,0 +1,48 @@
+#include "card/card_text.h"
+
+#include <cerrno>
+
+namespace card {
+namespace {
+
+constexpr int kCtrlZ = 0x1A;
+
+}  // namespace
+
+int CardTextReader::NextByte() {
+  if (ended_) return EOF;
+  const int c = std::fgetc(file_);
+  if (c == EOF || c == kCtrlZ) {
+    ended_ = true;
+    failed_ = c == EOF && std::ferror(file_) != 0;
+    if (failed_) readError_ = errno != 0 ? errno : EIO;
+    return EOF;
+  }
+  return c;
+}
+
+int CardTextReader::Next() {
+  int c = pending_;
+  if (c == kNothing) {
+    c = NextByte();
+  } else {
+    pending_ = kNothing;
+  }
+  if (c != '\r') return c;
+  const int next = NextByte();
+  if (next == '\n') return '\n';
+  pending_ = next;
+  return '\r';
+}
+
+std::string ToCardText(std::string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size() + text.size() / 8);
+  for (const char c : text) {
+    if (c == '\n') bytes += '\r';
+    bytes += c;
+  }
+  return bytes;
+}
+
+}  // namespace card
