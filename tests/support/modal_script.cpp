@@ -4,6 +4,7 @@
 
 #include "tests/support/message_pump.h"
 #include "tests/support/real_input.h"
+#include "tests/support/screen_probe.h"
 
 namespace testsupport {
 namespace {
@@ -33,7 +34,7 @@ void CALLBACK AnswerPopup(HWND, UINT, UINT_PTR id, DWORD) {
 ModalRun RunModalScript(fw::CDialog& dialog, const std::function<void()>& script) {
   ModalRun run;
   g_script = [&] {
-    PumpFor(250);
+    PumpUntil([&] { return WindowIsOnScreen(dialog.m_hWnd); });
     script();
     if (dialog.m_hWnd && ::IsWindowVisible(dialog.m_hWnd)) {
       run.leftOpen = true;

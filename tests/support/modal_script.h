@@ -15,8 +15,7 @@ struct ModalRun {
   bool leftOpen = false;  // the script returned with the window open: it was closed for it
 };
 
-// Runs `dialog` modally and, once its modal loop runs and its first overlay refresh (150 ms after
-// initialisation) has passed, runs `script` inside that loop. A window still open when the script
+// Runs `dialog` modally and, once its modal loop runs and the screen shows it, runs `script` inside that loop. A window still open when the script
 // returns is closed with WM_CLOSE, so a failing test never hangs.
 ModalRun RunModalScript(fw::CDialog& dialog, const std::function<void()>& script);
 

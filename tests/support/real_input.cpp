@@ -1,10 +1,12 @@
 #include "tests/support/real_input.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "tests/support/message_pump.h"
 
@@ -12,8 +14,7 @@ namespace testsupport {
 namespace {
 
 constexpr DWORD kReplyTimeoutMs = 30000;
-// After xdotool is done, its events still have to pass the X server and Wine before they are messages.
-constexpr DWORD kSettleMs = 60;
+constexpr DWORD kCaptureTimeoutMs = 10000;
 
 std::string g_lastError;
 
@@ -35,7 +36,10 @@ bool Fail(std::string message) {
 bool Request(const std::vector<std::string>& lines) {
   const std::filesystem::path directory = BridgeDirectory();
   if (directory.empty()) return Fail("DQ_INPUT_BRIDGE is not set: run the tests through scripts/test");
-  static unsigned sequence = 0;
+  // Wine sends its X requests (a window just shown, moved or shaped) when the thread next looks for
+  // messages: send them before xdotool acts on the screen.
+  PumpMessages();
+  static std::atomic<unsigned> sequence = 0;
   char name[64];
   std::snprintf(name, sizeof name, "%08lu-%08u", ::GetCurrentProcessId(), ++sequence);
   const std::filesystem::path request = directory / (std::string(name) + ".req");
@@ -65,44 +69,99 @@ bool Request(const std::vector<std::string>& lines) {
   std::string errors;
   text >> code;
   std::getline(text, errors, '\0');
-  PumpFor(kSettleMs);
+  // xdotool ends with a round trip to the X server, so its events are in Wine's connection now: one
+  // pumping round reads them and handles the messages they become.
+  PumpMessages();
   if (code != 0) return Fail(lines.front() + " failed (" + std::to_string(code) + "):" + errors);
   g_lastError.clear();
   return true;
 }
 
-std::vector<std::string> Xdo(std::initializer_list<std::string> arguments) {
-  std::vector<std::string> lines{"xdotool"};
-  lines.insert(lines.end(), arguments);
+// xdotool arguments that bring the pointer to `at` with a real move: first to the pixel beside it.
+std::vector<std::string> Approach(POINT at) {
+  const long besideX = at.x > 0 ? at.x - 1 : at.x + 1;
+  return {"xdotool",          "mousemove", std::to_string(besideX), std::to_string(at.y),
+          "mousemove", std::to_string(at.x), std::to_string(at.y)};
+}
+
+std::vector<std::string> ApproachAndThen(POINT at, std::initializer_list<std::string> then) {
+  std::vector<std::string> lines = Approach(at);
+  lines.insert(lines.end(), then);
   return lines;
 }
 
-std::string Number(long value) { return std::to_string(value); }
+// Waits until `thread` holds the mouse capture (`held`) or holds none.
+bool WaitForCapture(DWORD thread, bool held) {
+  const ULONGLONG start = ::GetTickCount64();
+  for (;;) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetGUIThreadInfo(thread, &info) && (info.hwndCapture != nullptr) == held) return true;
+    if (::GetTickCount64() - start > kCaptureTimeoutMs)
+      return Fail(held ? "the press took no capture" : "the release left the capture held");
+    ::Sleep(5);
+  }
+}
+
+HWND TopLevelAt(POINT at) { return ::GetAncestor(::WindowFromPoint(at), GA_ROOT); }
 
 }  // namespace
 
-bool RealInput::Available() { return !BridgeDirectory().empty() && Request(Xdo({"getmouselocation"})); }
+bool RealInput::Available() { return !BridgeDirectory().empty() && Request({"xdotool", "getmouselocation"}); }
 
-bool RealInput::MoveTo(int x, int y) { return Request(Xdo({"mousemove", Number(x), Number(y)})); }
+bool RealInput::MoveTo(int x, int y) { return Request(Approach(POINT{x, y})); }
 
-bool RealInput::Click(int x, int y) { return Request(Xdo({"mousemove", Number(x), Number(y), "click", "1"})); }
+bool RealInput::Click(int x, int y) { return Request(ApproachAndThen(POINT{x, y}, {"click", "1"})); }
 
-bool RealInput::Press(int x, int y) { return Request(Xdo({"mousemove", Number(x), Number(y), "mousedown", "1"})); }
+bool RealInput::ClickRepeatedly(int x, int y, int times, int delayMs, int button) {
+  return Request(ApproachAndThen(POINT{x, y}, {"click", "--repeat", std::to_string(times), "--delay",
+                                               std::to_string(delayMs), std::to_string(button)}));
+}
 
-bool RealInput::Release() { return Request(Xdo({"mouseup", "1"})); }
+bool RealInput::Press(int x, int y) { return Request(ApproachAndThen(POINT{x, y}, {"mousedown", "1"})); }
 
-bool RealInput::Key(const std::string& name) { return Request(Xdo({"key", name})); }
+bool RealInput::Release() { return Request({"xdotool", "mouseup", "1"}); }
 
 bool RealInput::Drag(POINT from, POINT to, int steps) {
-  std::vector<std::string> lines = Xdo({"mousemove", Number(from.x), Number(from.y), "mousedown", "1"});
+  const DWORD thread = ::GetWindowThreadProcessId(::WindowFromPoint(from), nullptr);
+  std::vector<std::string> rest{"xdotool"};
   if (steps < 1) steps = 1;
   for (int i = 1; i <= steps; ++i) {
     const long x = from.x + (to.x - from.x) * i / steps;
     const long y = from.y + (to.y - from.y) * i / steps;
-    lines.insert(lines.end(), {"sleep", "0.05", "mousemove", Number(x), Number(y)});
+    rest.insert(rest.end(), {"mousemove", std::to_string(x), std::to_string(y)});
   }
-  lines.insert(lines.end(), {"sleep", "0.05", "mouseup", "1"});
-  return Request(lines);
+  rest.insert(rest.end(), {"mouseup", "1"});
+  std::atomic<bool> done = false;
+  bool ok = false;
+  std::thread mover([&] {
+    if (Request(ApproachAndThen(from, {"mousedown", "1"}))) {
+      const bool captured = WaitForCapture(thread, true);
+      const std::string why = g_lastError;
+      // The window's thread may be another than the caller's: wait until it has handled the release too.
+      ok = Request(rest) && WaitForCapture(thread, false) && captured;
+      if (!captured) Fail(why);
+    }
+    done = true;
+  });
+  PumpUntil([&] { return done.load(); }, 3 * kReplyTimeoutMs);
+  mover.join();
+  PumpMessages();
+  return ok;
+}
+
+bool RealInput::Key(HWND window, const std::string& name) {
+  const HWND top = ::GetAncestor(window, GA_ROOT);
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  if (TopLevelAt(pointer) != top) {
+    RECT area{};
+    ::GetWindowRect(top, &area);
+    const POINT centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    if (TopLevelAt(centre) != top) return Fail("the centre of the window for key " + name + " is not on it");
+    if (!MoveTo(centre.x, centre.y)) return false;
+  }
+  return Request({"xdotool", "key", name});
 }
 
 bool RealInput::Park() {

@@ -6,15 +6,15 @@
 // named by the environment variable DQ_INPUT_BRIDGE, where tests/support/input_bridge.py (started by
 // scripts/test, see start_input_bridge in scripts/lib/common.sh) carries it out. While it waits for
 // the answer, the call pumps the calling thread's messages as the modal loop does (see message_pump.h),
-// so the test's windows keep handling the input; afterwards it pumps a little longer, so that the
-// events have become messages before it returns.
+// so the test's windows keep handling the input. xdotool is done only once the X server has sent its
+// events to Wine, so when a call returns, the input has become messages and they have been handled on
+// the calling thread: what they do at once (a press, a click, a key) can be checked right away; what a
+// window does later (timers, hover) is to be waited for with PumpUntil.
 //
-// Coordinates are screen pixels (Wine's screen is the X screen). All calls return false when the
-// bridge is missing or xdotool failed; LastError() tells why.
-//
-// Mind the platform's modal loops: a press on a skinned window's body starts the window's move loop,
-// which lasts until the release, so Press() there would never return. Use Drag() for such moves: the
-// press, the moves and the release are one request.
+// Coordinates are screen pixels (Wine's screen is the X screen). Every call that puts the pointer
+// somewhere comes from the pixel beside it: a window that appeared under a resting pointer learns of the
+// pointer only from a move, and a move to where the pointer already is would be none. All calls return
+// false when the bridge is missing or xdotool failed; LastError() tells why.
 #pragma once
 
 #include <windows.h>
@@ -32,14 +32,23 @@ class RealInput {
   static bool MoveTo(int x, int y);
   // Moves there, then presses and releases the left button.
   static bool Click(int x, int y);
-  // Moves there and holds the left button down.
+  // Moves there and clicks `button` (1 left, 4 wheel away from the user, 5 towards) `times` times,
+  // `delayMs` apart.
+  static bool ClickRepeatedly(int x, int y, int times, int delayMs, int button = 1);
+  // Moves there and holds the left button down. Not on a skinned window's body: see Drag().
   static bool Press(int x, int y);
   // Lets the left button go where the pointer is.
   static bool Release();
-  // An xdotool key name: "Escape", "Return", "alt+F4", ...
-  static bool Key(const std::string& name);
-  // Presses at `from`, moves to `to` in `steps` pauses of 50 ms, releases there: one request.
+  // Presses at `from`, waits until the press has taken the mouse capture (a button, a Thumb, or the window
+  // move loop that a press on a skinned window's body starts), then moves to `to` in `steps` and releases
+  // there. The move loop takes the pointer's place when it starts as its anchor, so the moves must not
+  // reach Wine before then; and while it runs it handles the messages itself, so the moves come from
+  // another thread.
   static bool Drag(POINT from, POINT to, int steps = 4);
+  // Presses a key, by xdotool name ("Escape", "Return", "alt+F4", ...), with the pointer over `window`'s
+  // top-level window: without a window manager the X keyboard focus follows the pointer. The pointer stays
+  // where it is when it is over that window already.
+  static bool Key(HWND window, const std::string& name);
   // Moves the pointer to the screen's bottom-right corner, away from every test window.
   static bool Park();
 

@@ -61,6 +61,28 @@ COLORREF ScreenPixel(int x, int y) {
   return colour;
 }
 
+bool WindowIsOnScreen(HWND window) {
+  if (!::IsWindowVisible(window) || ::GetUpdateRect(window, nullptr, FALSE)) return false;
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  // Without DCX_CLIPCHILDREN: the points may lie on child controls, which draw on the same surface.
+  HDC own = ::GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE);
+  HDC screen = ::GetDC(nullptr);
+  int compared = 0, same = 0;
+  for (int i = 1; i <= 3; ++i) {
+    for (int j = 1; j <= 3; ++j) {
+      const int x = (rect.right - rect.left) * i / 4, y = (rect.bottom - rect.top) * j / 4;
+      const COLORREF drawn = ::GetPixel(own, x, y);
+      if (drawn == CLR_INVALID) continue;  // outside the window's region
+      ++compared;
+      if (drawn == ::GetPixel(screen, rect.left + x, rect.top + y)) ++same;
+    }
+  }
+  ::ReleaseDC(nullptr, screen);
+  ::ReleaseDC(window, own);
+  return compared > 0 && same == compared;
+}
+
 long GdiObjectCount() {
   const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
   if (reported != 0) return static_cast<long>(reported);

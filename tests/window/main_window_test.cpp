@@ -128,14 +128,15 @@ void SweepPointer(HWND window, int rounds) {
     }
   }
   ASSERT_TRUE(RealInput::Xdotool(chain)) << RealInput::LastError();
-  PumpFor(100);
 }
 
 void ClickChoices(HWND window) {
   for (UINT id : {UINT{IDC_MAIN_DRIVING_ACCEL_OFF}, UINT{IDC_MAIN_DRIVING_ACCEL_0 + 3}, UINT{IDC_MAIN_RES_720P},
                   UINT{IDC_MAIN_RES_1080P}, UINT{IDC_MAIN_AUTO_PARKING_MANUAL}, UINT{IDC_MAIN_MIC_ON}})
     ClickButton(window, id);
-  PumpFor(100);  // the Marker refresh 30 ms after the last click
+  // The Marker refresh that the last click schedules.
+  const main_window::ChoiceButton& mic = *main_window::FindChoice(IDC_MAIN_MIC_ON);
+  EXPECT_TRUE(PumpUntil([&] { return ShowsNow(window, mic.marker.x, mic.marker.y, IDB_MAIN_MARKER, 14, 14); }));
 }
 
 void Repaint(HWND window, int times) {
@@ -243,7 +244,7 @@ TEST_F(MainWindow, ASecondStartCentresTheRunningWindowAfterADrag) {
     centred = Origin(window);
     const POINT body{centred.x + 100, centred.y + 600};  // the speaker label: no button
     ASSERT_TRUE(RealInput::Drag(body, POINT{body.x - 150, body.y - 60})) << RealInput::LastError();
-    PumpFor(100);
+    PumpUntil([&] { return Origin(window).x != centred.x; });
     dragged = Origin(window);
     app::BringRunningInstanceToFront();
     afterSignal = Origin(window);

@@ -13,14 +13,14 @@ namespace dialogs_test {
 
 struct DrivenRun {
   INT_PTR result = -1;
-  bool scriptFoundDialog = false;
+  bool scriptFoundDialog = false;  // shown and on the screen: the script ran
   // The script returned with the dialog still open; the driver then closed it with WM_CLOSE.
   bool leftOpen = false;
   // The first input request that failed (no input bridge, xdotool error); empty when all worked.
   std::string inputError;
 };
 
-// `script` receives the dialog's window once it is shown. A dialog still open 5 s after the script has
+// `script` receives the dialog's window once the screen shows it. A dialog still open 5 s after the script has
 // returned is closed, so a failing test never hangs.
 DrivenRun RunDriven(fw::CDialog& dialog, const std::function<void(HWND)>& script);
 
@@ -35,8 +35,8 @@ void ClickAt(HWND window, int x, int y);
 void DragBy(HWND window, int x, int y, int dx, int dy);
 // Turns the mouse wheel over a point: positive notches away from the user, negative towards.
 void WheelAt(HWND window, int x, int y, int notches);
-// One key press and release, by X key name ("Return", "Escape", "Down"), with the pointer over the
-// window: without a window manager the X keyboard focus follows the pointer (PointerRoot).
+// One key press and release, by X key name ("Return", "Escape", "Down"), with the pointer over the window
+// (see RealInput::Key).
 void PressKey(HWND window, const char* name);
 
 }  // namespace dialogs_test

@@ -67,7 +67,7 @@ TEST_F(SkinButtonTest, EachStateShowsItsFrameOfTheStrip) {
   EXPECT_TRUE(Shows(1)) << "hover";
 
   ASSERT_TRUE(RealInput::Press(Centre().x, Centre().y));
-  EXPECT_TRUE(button.IsPressed());
+  EXPECT_TRUE(PumpUntil([&] { return button.IsPressed(); }));
   EXPECT_TRUE(Shows(2)) << "pressed and hovered";
 
   ASSERT_TRUE(RealInput::Release());
@@ -99,7 +99,7 @@ TEST_F(SkinButtonTest, ADisabledButtonShowsFrameThreeWhenHoveredOrPressed) {
   ASSERT_TRUE(RealInput::MoveTo(Centre().x, Centre().y));
   ASSERT_TRUE(PumpUntil([&] { return button.IsHovered(); }));
   ASSERT_TRUE(RealInput::Press(Centre().x, Centre().y));
-  ASSERT_TRUE(button.IsPressed());
+  ASSERT_TRUE(PumpUntil([&] { return button.IsPressed(); }));
 
   button.EnableWindow(false);
   button.Invalidate(false);
@@ -111,18 +111,18 @@ TEST_F(SkinButtonTest, ADisabledButtonShowsFrameThreeWhenHoveredOrPressed) {
   ASSERT_TRUE(RealInput::Park());
   EXPECT_TRUE(PumpUntil([&] { return !button.IsHovered(); }));
   ASSERT_TRUE(RealInput::MoveTo(Centre().x + 5, Centre().y));
+  // Nothing to wait for: give a hover, due 10 ms after the move, ample time to come.
   testsupport::PumpFor(150);
   EXPECT_FALSE(button.IsHovered());
   EXPECT_TRUE(Shows(3));
   ASSERT_TRUE(RealInput::Click(Centre().x, Centre().y));
-  testsupport::PumpFor(100);
+  ASSERT_TRUE(host.ClickAndWait(POINT{kButtonRect.right + 20, kButtonRect.top}));
   EXPECT_TRUE(host.clicks.empty()) << "a disabled button does not click";
 }
 
 TEST_F(SkinButtonTest, EveryClickOfAQuickDoubleClickIsAClick) {
   button.SetStripBitmap(kStrip530);
-  ASSERT_TRUE(RealInput::Xdotool({"mousemove", std::to_string(Centre().x), std::to_string(Centre().y), "click",
-                                  "--repeat", "2", "--delay", "60", "1"}));
+  ASSERT_TRUE(RealInput::ClickRepeatedly(Centre().x, Centre().y, 2, 60));
   EXPECT_TRUE(PumpUntil([&] { return host.clicks.size() == 2; })) << host.clicks.size() << " clicks";
   EXPECT_FALSE(button.IsPressed());
 }

@@ -18,7 +18,6 @@
 namespace skintest {
 namespace {
 
-using testsupport::PumpFor;
 using testsupport::PumpUntil;
 using testsupport::RealInput;
 using testsupport::ScreenPixel;
@@ -219,15 +218,15 @@ TEST_F(SkinnedFrameTest, DraggingTheBodyMovesTheWindowAndPressingAButtonDoesNot)
   ASSERT_TRUE(IsAt(dialog.m_hWnd, centred));
 
   const POINT onButton = ScreenPoint(dialog.m_hWnd, 360, 200);
-  ASSERT_TRUE(RealInput::Drag(onButton, POINT{onButton.x - 90, onButton.y - 60}));
-  PumpFor(150);
+  ASSERT_TRUE(RealInput::Drag(onButton, POINT{onButton.x - 90, onButton.y - 60})) << RealInput::LastError();
   EXPECT_TRUE(IsAt(dialog.m_hWnd, centred)) << "a press on a button does not drag";
   EXPECT_TRUE(dialog.clicks.empty()) << "released off the button: no click";
 
   const POINT onBody = ScreenPoint(dialog.m_hWnd, 220, 40);
-  ASSERT_TRUE(RealInput::Drag(onBody, POINT{onBody.x + 60, onBody.y + 40}));
+  ASSERT_TRUE(RealInput::Drag(onBody, POINT{onBody.x + 60, onBody.y + 40})) << RealInput::LastError();
   const RECT moved{centred.left + 60, centred.top + 40, centred.right + 60, centred.bottom + 40};
   EXPECT_TRUE(PumpUntil([&] { return IsAt(dialog.m_hWnd, moved); })) << IsAt(dialog.m_hWnd, moved).message();
+  EXPECT_TRUE(dialog.clicks.empty()) << "released off the button: no click";
 
   // Any later size notification shapes the window again and puts it back in the centre.
   dialog.SetWindowPos(nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
@@ -240,8 +239,8 @@ TEST_F(SkinnedFrameTest, KeysReachTheWindowAndDoNothing) {
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
   ::SetForegroundWindow(dialog.m_hWnd);
   ::SetFocus(dialog.GetDlgItem(IDOK));
-  PumpFor(50);
-  for (const char* key : {"Escape", "Return", "Tab", "space", "alt+F4"}) ASSERT_TRUE(RealInput::Key(key)) << key;
+  for (const char* key : {"Escape", "Return", "Tab", "space", "alt+F4"})
+    ASSERT_TRUE(RealInput::Key(dialog.m_hWnd, key)) << key << ": " << RealInput::LastError();
   EXPECT_TRUE(PumpUntil([&] { return dialog.keys.size() >= 5; })) << dialog.keys.size() << " keys arrived";
   EXPECT_EQ(dialog.oks, 0);
   EXPECT_EQ(dialog.cancels, 0);
@@ -268,15 +267,12 @@ TEST_F(SkinnedFrameTest, NoGdiObjectLeaksAcrossAHundredPaintsAndClicks) {
   auto paintAll = [&] {
     ::RedrawWindow(dialog.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
-  auto clickRepeatedly = [](POINT at, int times) {
-    return RealInput::Xdotool({"mousemove", std::to_string(at.x), std::to_string(at.y), "click", "--repeat",
-                               std::to_string(times), "--delay", "15", "1"});
-  };
+  auto clickRepeatedly = [](POINT at, int times) { return RealInput::ClickRepeatedly(at.x, at.y, times, 15); };
   // One round first, so that what the platform sets up on first use is not counted.
   paintAll();
   ASSERT_TRUE(clickRepeatedly(onButton, 1));
   ASSERT_TRUE(clickRepeatedly(onChannel, 1));
-  PumpFor(100);
+  ASSERT_TRUE(PumpUntil([&] { return dialog.clicks == std::vector<UINT>{kButtonId}; }));
   const long before = testsupport::GdiObjectCount();
   ASSERT_GT(before, 0) << "GDI objects cannot be counted here";
 
@@ -285,7 +281,6 @@ TEST_F(SkinnedFrameTest, NoGdiObjectLeaksAcrossAHundredPaintsAndClicks) {
   ASSERT_TRUE(clickRepeatedly(onChannel, 100));
   EXPECT_TRUE(PumpUntil([&] { return dialog.clicks == std::vector<UINT>(101, kButtonId); }))
       << dialog.clicks.size() << " clicks";
-  PumpFor(100);
   EXPECT_EQ(testsupport::GdiObjectCount(), before);
   dialog.DestroyWindow();
 }

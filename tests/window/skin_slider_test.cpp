@@ -17,7 +17,6 @@
 namespace skintest {
 namespace {
 
-using testsupport::PumpFor;
 using testsupport::PumpUntil;
 using testsupport::RealInput;
 using testsupport::ScreenPixel;
@@ -199,7 +198,7 @@ TEST_F(SkinSliderTest, ADisabledSliderIgnoresClicksAndShowsTheDisabledThumb) {
   slider.Thumb().Invalidate(false);
   ASSERT_TRUE(ClickAt(250));
   ASSERT_TRUE(ClickAt(156));
-  PumpFor(150);
+  ASSERT_TRUE(host.ClickAndWait(POINT{kSliderRect.left + 150, kSliderRect.bottom + 20}));
   EXPECT_TRUE(host.notifications.empty());
   EXPECT_EQ(slider.GetPos(), 40);
   EXPECT_EQ(ThumbInSlider().left, 141);
@@ -228,8 +227,7 @@ TEST_F(SkinSliderTest, NotificationsGoToTheOwnerWhenOneIsSet) {
   // A target that is gone is dropped without harm.
   owner.DestroyWindow();
   ASSERT_TRUE(ClickAt(100));
-  PumpFor(100);
-  EXPECT_EQ(slider.GetPos(), 24);
+  EXPECT_TRUE(PumpUntil([&] { return slider.GetPos() == 24; })) << slider.GetPos();
   EXPECT_TRUE(host.notifications.empty());
 }
 

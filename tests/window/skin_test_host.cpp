@@ -37,6 +37,13 @@ bool TestHost::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
   return CWnd::OnWndMsg(message, wParam, lParam, result);
 }
 
+bool TestHost::ClickAndWait(POINT at) {
+  const POINT screen = ScreenPoint(m_hWnd, at.x, at.y);
+  return testsupport::RealInput::Click(screen.x, screen.y) && testsupport::PumpUntil([&] {
+           return !presses.empty() && presses.back().x == at.x && presses.back().y == at.y;
+         });
+}
+
 void RealInputTest::SetUp() {
   ASSERT_TRUE(testsupport::RealInput::Available()) << testsupport::RealInput::LastError();
   ASSERT_TRUE(testsupport::RealInput::Park()) << testsupport::RealInput::LastError();
@@ -44,7 +51,6 @@ void RealInputTest::SetUp() {
 
 void RealInputTest::TearDown() {
   testsupport::RealInput::Park();
-  testsupport::PumpFor(30);
 }
 
 POINT ScreenPoint(HWND window, int x, int y) {

@@ -30,6 +30,10 @@ class TestHost : public fw::CWnd {
   std::vector<POINT> presses;                 // left-button presses on the host itself (client coordinates)
   const skin::CSkinSlider* slider = nullptr;  // its position is read at each notification
 
+  // Clicks the host's own client point `at` and waits for that press. Input is handled in order, so what
+  // was sent before has been handled then: the end of a test that something did not happen.
+  bool ClickAndWait(POINT at);
+
  protected:
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
