@@ -19,13 +19,12 @@ dqcard() { "$wine_run" "$exe" "$@"; }
 [[ $(dqcard --version) =~ ^dqcard\ [0-9]+(\.[0-9]+){3}$'\r'?$ ]] || fail "--version"
 changes=$(dqcard set --card "$windows_path" resolution=720p-wide speaker-volume=mute) || fail "set: status $?"
 [[ $changes == *"Resolution: 0 (1080p) -> 2 (720p-wide)"* ]] || fail "set printed: $changes"
-expected=$(printf 'Resolution=2\r\nDate=0\r\nTime=0\r\nVoltage=0\r\nAccelerator=0\r\nDisplay MISC=0\r\n'
-           printf 'Driving Mode Accelerator=0\r\nParking Accelerator=0\r\nAuto Parking=0\r\nParking Motion=0\r\n'
-           printf 'Night Bright=3\r\nSpeaker Volume=0\r\nMIC Volume=0\r\nVideo Out Standard=0\r\n'
-           printf 'Encoding Profile=0\r\nBit rate=0\r\nDriving Mode Frame=0\r\nParking Mode Frame=0\r\n'
-           printf 'Parking Black and White=0\r\nVideo OUT=0\r\nGPS Speed Display=0\r\nMemory Partition=0\r\n'
-           printf 'Partition Territory=0\r\nTime zone=0\r\n' | od -An -c)
-[[ $(od -An -c "$card/DQ-918LX_Parameter/config.txt") == "$expected" ]] || fail "config.txt bytes"
+printf '%s\r\n' Resolution=2 Date=0 Time=0 Voltage=0 Accelerator=0 'Display MISC=0' 'Driving Mode Accelerator=0' \
+  'Parking Accelerator=0' 'Auto Parking=0' 'Parking Motion=0' 'Night Bright=3' 'Speaker Volume=0' 'MIC Volume=0' \
+  'Video Out Standard=0' 'Encoding Profile=0' 'Bit rate=0' 'Driving Mode Frame=0' 'Parking Mode Frame=0' \
+  'Parking Black and White=0' 'Video OUT=0' 'GPS Speed Display=0' 'Memory Partition=0' 'Partition Territory=0' \
+  'Time zone=0' >"$work/expected"
+cmp -s "$work/expected" "$card/DQ-918LX_Parameter/config.txt" || fail "config.txt bytes"
 grep -qE '^RTC Time Setting=[0-9]{14}'$'\r''$' "$card/DQ-918LX_Parameter/RTC_time.ini" || fail "clock file"
 dqcard show --json --card "$windows_path" | /usr/bin/python3 -c '
 import json, sys
