@@ -78,7 +78,8 @@ int wmain() {
     std::printf("region benchmark: cannot create the %d x %d background\n", kWidth, kHeight);
     return 1;
   }
-  const std::vector<double> fast = Time(background.get(), kFastRuns, skin::RegionFromBitmap);
+  const std::vector<double> fast =
+      Time(background.get(), kFastRuns, [](HBITMAP bitmap) { return skin::RegionFromBitmap(bitmap); });
   const std::vector<double> reference = Time(background.get(), kReferenceRuns, skin::RegionByPixelQuery);
   if (fast.empty() || reference.empty()) {
     std::printf("region benchmark: a region could not be built\n");
