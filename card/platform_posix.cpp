@@ -63,6 +63,14 @@ UniqueFd CreateTemporaryNextTo(const char* path, std::string& temporary) {
   return UniqueFd(-1);
 }
 
+// macOS's fsync leaves the data in the drive's cache; F_FULLFSYNC asks for the medium.
+int SyncToMedium(int fd) {
+#ifdef __APPLE__
+  if (fcntl(fd, F_FULLFSYNC) == 0) return 0;
+#endif
+  return fsync(fd);
+}
+
 std::error_code WriteTemporary(const char* path, std::string_view bytes, std::string& temporary) {
   UniqueFd file = CreateTemporaryNextTo(path, temporary);
   if (file.get() < 0) {
@@ -71,7 +79,7 @@ std::error_code WriteTemporary(const char* path, std::string_view bytes, std::st
   }
   // A full card shows up at the write or the fsync, a pulled one possibly only at the close.
   std::error_code error = WriteAll(file.get(), bytes);
-  if (!error && fsync(file.get()) != 0) error = LastError();
+  if (!error && SyncToMedium(file.get()) != 0) error = LastError();
   if (!file.Close() && !error) error = LastError();
   return error;
 }
