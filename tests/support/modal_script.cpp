@@ -41,6 +41,8 @@ ModalRun RunModalScript(fw::CDialog& dialog, const std::function<void()>& script
       dialog.PostMessage(WM_CLOSE);
     }
   };
+  // Whatever an earlier test left under the pointer, the window opens away from it.
+  RealInput::Park();
   ::SetTimer(nullptr, 0, 10, &RunScript);
   run.result = dialog.DoModal();
   return run;

@@ -15,7 +15,8 @@ struct ModalRun {
   bool leftOpen = false;  // the script returned with the window open: it was closed for it
 };
 
-// Runs `dialog` modally and, once its modal loop runs and the screen shows it, runs `script` inside that loop. A window still open when the script
+// Runs `dialog` modally, with the pointer parked away from it, and, once its modal loop runs and the screen
+// shows it, runs `script` inside that loop. A window still open when the script
 // returns is closed with WM_CLOSE, so a failing test never hangs.
 ModalRun RunModalScript(fw::CDialog& dialog, const std::function<void()>& script);
 

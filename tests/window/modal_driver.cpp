@@ -80,6 +80,8 @@ DrivenRun RunDriven(fw::CDialog& dialog, const std::function<void(HWND)>& script
   DrivenRun run;
   const DWORD testThread = ::GetCurrentThreadId();
   std::atomic<bool> ended = false;
+  // Whatever an earlier test left under the pointer, the dialog opens away from it.
+  RealInput::Park();
   std::thread driver([&] {
     g_inputError.clear();
     HWND window = WaitForShownDialog(testThread);

@@ -20,7 +20,8 @@ struct DrivenRun {
   std::string inputError;
 };
 
-// `script` receives the dialog's window once the screen shows it. A dialog still open 5 s after the script has
+// The pointer is parked away from the dialog first; `script` receives the dialog's window once the screen
+// shows it. A dialog still open 5 s after the script has
 // returned is closed, so a failing test never hangs.
 DrivenRun RunDriven(fw::CDialog& dialog, const std::function<void(HWND)>& script);
 
