@@ -48,6 +48,8 @@ def shows(caption: str, name: str, value: int) -> bool:
 class ShortNames(unittest.TestCase):
     def test_every_drawn_caption_shows_its_values_short_name(self):
         names = value_names()
+        # A value is a number or a name, so no name may read as a number; names stand unquoted in a shell.
+        self.assertFalse([n for row in names.values() for n in row.values() if n.lstrip("-").isdigit() or " " in n])
         groups = [g for w in SETTINGS_WINDOWS for g in w.groups]
         self.assertEqual({g.title for g in groups}, set(GROUP_VALUES))
         for group in groups:
