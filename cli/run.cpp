@@ -59,7 +59,9 @@ std::string SettingsHelp() {
 }
 
 std::string CommandHelp(const Command& command) {
-  std::string help = "usage: " + std::string(command.usage) + "\n" + command.summary + ".\n\n" + command.details;
+  std::string summary = command.summary;
+  summary[0] = static_cast<char>(summary[0] - 'a' + 'A');  // summaries start with a lower-case letter
+  std::string help = "usage: " + std::string(command.usage) + "\n" + summary + ".\n\n" + command.details;
   if (command.options & kOptionForce) help += SettingsHelp();
   return help;
 }
