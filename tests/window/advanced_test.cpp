@@ -56,8 +56,8 @@ void ClickWindowAt(HWND window, int x, int y) {
 }
 
 void ClickChoice(HWND window, UINT id) {
-  const advanced::ChoiceButton* button = advanced::FindChoiceButton(id);
-  ClickWindowAt(window, button->x + button->width / 2, button->y + button->height / 2);
+  const advanced::ChoiceButton* button = advanced::FindChoice(id);
+  ClickWindowAt(window, button->at.x + button->size.cx / 2, button->at.y + button->size.cy / 2);
 }
 
 void ClickCancel(HWND window) { ClickWindowAt(window, 433 + 18, 11 + 18); }
@@ -107,13 +107,13 @@ bool Shows(HWND window, int x, int y, UINT bitmap, int width, int height) {
 }
 
 bool ShowsMarker(HWND window, UINT id) {
-  const advanced::ChoiceButton* button = advanced::FindChoiceButton(id);
-  return Shows(window, button->x + button->markerDx, button->markerY, IDB_ADV_MARKER, 14, 14);
+  const advanced::ChoiceButton* button = advanced::FindChoice(id);
+  return Shows(window, button->marker.x, button->marker.y, IDB_ADV_MARKER, 14, 14);
 }
 
 bool ShowsPlainImage(HWND window, UINT id) {
-  const advanced::ChoiceButton* button = advanced::FindChoiceButton(id);
-  return Shows(window, button->x, button->y, button->normalImage, button->width, button->height);
+  const advanced::ChoiceButton* button = advanced::FindChoice(id);
+  return Shows(window, button->at.x, button->at.y, button->normal, button->size.cx, button->size.cy);
 }
 
 // ---- The slider ----------------------------------------------------------------------------------------------------

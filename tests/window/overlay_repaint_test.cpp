@@ -24,16 +24,6 @@ namespace {
 
 using testsupport::RealInput;
 
-// A marked choice and a hovered button, each given by where its overlay bitmap sits in window pixels.
-struct Overlay {
-  UINT markedButton;
-  POINT marker;
-  UINT markerBitmap;
-  UINT hoveredButton;
-  RECT hovered;  // left, top, width, height of the hover image
-  UINT hoverBitmap;
-};
-
 // width x height pixels from (x, y) of a device context.
 std::vector<std::uint32_t> Pixels(HDC source, POINT at, int width, int height) {
   std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
@@ -52,7 +42,8 @@ std::vector<std::uint32_t> Pixels(HDC source, POINT at, int width, int height) {
 
 // What the window's own drawing has left on its surface, read at once: unlike the screen, which shows it only
 // after the next flush, this sees a repaint before any message (the refresh timer's included) is handled.
-bool SurfaceShows(HWND window, POINT at, UINT bitmap, int width, int height) {
+bool SurfaceShows(HWND window, POINT at, UINT bitmap, SIZE size) {
+  const int width = size.cx, height = size.cy;
   fw::UniqueBitmap image = fw::LoadSectionBitmap(bitmap);
   HDC dc = ::GetDC(window);
   std::vector<std::uint32_t> expected;
@@ -67,10 +58,10 @@ bool SurfaceShows(HWND window, POINT at, UINT bitmap, int width, int height) {
 }
 
 // Shown on the window's surface and on the screen, waiting for both.
-bool Shows(HWND window, POINT at, UINT bitmap, int width, int height) {
+bool Shows(HWND window, POINT at, UINT bitmap, SIZE size) {
   return testsupport::PumpUntil([&] {
-    return SurfaceShows(window, at, bitmap, width, height) &&
-           testsupport::WindowShowsBitmap(window, at.x, at.y, bitmap, width, height);
+    return SurfaceShows(window, at, bitmap, size) &&
+           testsupport::WindowShowsBitmap(window, at.x, at.y, bitmap, size.cx, size.cy);
   });
 }
 
@@ -81,27 +72,28 @@ HWND VisibleButton(HWND window, UINT id) {
   return nullptr;
 }
 
-// Clicks the choice, rests the pointer on the hovered button, sees both overlay images, then has both buttons
-// redraw themselves and expects both images back without another move of the pointer.
-void ExpectOverlayBackAfterRepaint(HWND window, const Overlay& overlay, POINT choiceCentre) {
-  ASSERT_TRUE(testsupport::ClickInWindow(window, choiceCentre.x, choiceCentre.y)) << RealInput::LastError();
-  const POINT origin = testsupport::WindowOrigin(window);
-  const RECT& hover = overlay.hovered;
-  ASSERT_TRUE(RealInput::MoveTo(origin.x + hover.left + hover.right / 2, origin.y + hover.top + hover.bottom / 2))
+// Clicks the choice, rests the pointer on the hovered button, sees the choice's marker and the button's hover
+// image, then has both buttons redraw themselves and expects both images back without another pointer move.
+void ExpectOverlayBackAfterRepaint(HWND window, const skin::ButtonSpec& choice, POINT marker, UINT markerBitmap,
+                                   const skin::ButtonSpec& hovered) {
+  const SIZE markerSize = skin::kMarkerSize;
+  ASSERT_TRUE(testsupport::ClickInWindow(window, choice.at.x + choice.size.cx / 2, choice.at.y + choice.size.cy / 2))
       << RealInput::LastError();
-  const POINT hoverAt{hover.left, hover.top};
-  ASSERT_TRUE(Shows(window, overlay.marker, overlay.markerBitmap, 14, 14)) << "marker before the repaint";
-  ASSERT_TRUE(Shows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom)) << "hover before the repaint";
+  const POINT origin = testsupport::WindowOrigin(window);
+  ASSERT_TRUE(RealInput::MoveTo(origin.x + hovered.at.x + hovered.size.cx / 2,
+                                origin.y + hovered.at.y + hovered.size.cy / 2))
+      << RealInput::LastError();
+  ASSERT_TRUE(Shows(window, marker, markerBitmap, markerSize)) << "marker before the repaint";
+  ASSERT_TRUE(Shows(window, hovered.at, hovered.hover, hovered.size)) << "hover before the repaint";
 
-  for (const UINT id : {overlay.markedButton, overlay.hoveredButton})
+  for (const UINT id : {choice.id, hovered.id})
     ::RedrawWindow(VisibleButton(window, id), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   // Nothing has been pumped yet: the buttons' own faces now cover both images.
-  ASSERT_FALSE(SurfaceShows(window, overlay.marker, overlay.markerBitmap, 14, 14)) << "the repaint wiped the marker";
-  ASSERT_FALSE(SurfaceShows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom))
-      << "the repaint wiped the hover image";
+  ASSERT_FALSE(SurfaceShows(window, marker, markerBitmap, markerSize)) << "the repaint wiped the marker";
+  ASSERT_FALSE(SurfaceShows(window, hovered.at, hovered.hover, hovered.size)) << "the repaint wiped the hover image";
 
-  EXPECT_TRUE(Shows(window, overlay.marker, overlay.markerBitmap, 14, 14)) << "marker after the repaint";
-  EXPECT_TRUE(Shows(window, hoverAt, overlay.hoverBitmap, hover.right, hover.bottom)) << "hover after the repaint";
+  EXPECT_TRUE(Shows(window, marker, markerBitmap, markerSize)) << "marker after the repaint";
+  EXPECT_TRUE(Shows(window, hovered.at, hovered.hover, hovered.size)) << "hover after the repaint";
 }
 
 class OverlayRepaint : public ::testing::Test {
@@ -116,25 +108,19 @@ TEST_F(OverlayRepaint, MainWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraw
   ASSERT_EQ(ok.id, static_cast<UINT>(IDOK));
   main_window::CConfigureDlg dialog;
   testsupport::RunModalScript(dialog, [&] {
-    ExpectOverlayBackAfterRepaint(
-        dialog.m_hWnd,
-        {speaker.id, speaker.marker, IDB_MAIN_MARKER, ok.id, {ok.at.x, ok.at.y, ok.size.cx, ok.size.cy}, ok.hover},
-        {speaker.at.x + speaker.size.cx / 2, speaker.at.y + speaker.size.cy / 2});
+    ExpectOverlayBackAfterRepaint(dialog.m_hWnd, speaker, speaker.marker, IDB_MAIN_MARKER, ok);
   });
 }
 
 TEST_F(OverlayRepaint, AdvancedWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraws) {
-  const advanced::ChoiceButton& gps = *advanced::FindChoiceButton(IDC_ADV_GPS_0 + 1);
+  const advanced::ChoiceButton& gps = *advanced::FindChoice(IDC_ADV_GPS_0 + 1);
   const advanced::ActionButton& ok = advanced::kOkButton;
-  const int32_t zeros[10] = {};
+  const int32_t zeros[card::kAdvancedCount] = {};
   card::StoreAdvancedSnapshot(zeros);
   advanced::TheAdvancedWindowRect() = {100, 50, 582, 833};
   advanced::CAdvanceDlg dialog;
   testsupport::RunModalScript(dialog, [&] {
-    ExpectOverlayBackAfterRepaint(dialog.m_hWnd,
-                                  {gps.id, {gps.x + gps.markerDx, gps.markerY}, IDB_ADV_MARKER, ok.id,
-                                   {ok.x, ok.y, ok.width, ok.height}, ok.hoverImage},
-                                  {gps.x + gps.width / 2, gps.y + gps.height / 2});
+    ExpectOverlayBackAfterRepaint(dialog.m_hWnd, gps, gps.marker, IDB_ADV_MARKER, ok);
   });
 }
 

@@ -4,23 +4,16 @@
 #include <windows.h>
 
 #include "res/resource.h"
-#include "ui/skin/overlay_draw.h"
+#include "ui/skin/button_spec.h"
 
 namespace advanced {
 
-struct ActionButton {
-  UINT id;
-  int x, y, width, height;
-  UINT normalImage, selectedImage, focusedImage;
-  UINT hoverImage;
-  int hoverInset;  // the hover area is the button's screen rectangle shrunk by this on every side
-};
+using ActionButton = skin::ButtonSpec;
 
 // The close cross at the top right: its hover area keeps 5 pixels off the cross's round edge.
-constexpr ActionButton kCancelButton{
-    IDCANCEL, 433, 11, 37, 37, IDB_ADV_CANCEL, IDB_ADV_CANCEL_PRESSED, IDB_ADV_CANCEL_HOVER, IDB_ADV_CANCEL_HOVER, 5};
-constexpr ActionButton kOkButton{IDOK, 310, 723, 164, 60, IDB_OK, IDB_OK_PRESSED, IDB_OK_HOVER, IDB_OK_HOVER, 0};
-
-using skin::IsInHoverArea;
+constexpr ActionButton kCancelButton{IDCANCEL,           {433, 11},           {37, 37},
+                                     IDB_ADV_CANCEL,     IDB_ADV_CANCEL_PRESSED, IDB_ADV_CANCEL_HOVER,
+                                     IDB_ADV_CANCEL_HOVER, 5};
+constexpr ActionButton kOkButton{IDOK, {310, 723}, {164, 60}, IDB_OK, IDB_OK_PRESSED, IDB_OK_HOVER, IDB_OK_HOVER, 0};
 
 }  // namespace advanced

@@ -8,15 +8,13 @@
 #include "res/resource.h"
 #include "ui/advanced/action_buttons.h"
 #include "ui/advanced/advanced_window_rect.h"
-#include "ui/advanced/marker_plan.h"
+#include "ui/advanced/overlay_plan.h"
 #include "ui/advanced/partition_rules.h"
 #include "ui/dialogs/notice_message_dlg.h"
 
 namespace advanced {
 namespace {
 
-constexpr UINT kRefreshAfterEvent = skin::kOverlayRefreshDelay;
-constexpr UINT kFirstRefresh = skin::kFirstOverlayRefreshDelay;
 constexpr UINT kSnapDelay = 150;
 
 // The layout's placeholder for the slider is a trackbar, whose class comctl32 registers only once asked.
@@ -26,11 +24,10 @@ void RegisterTrackbarClass() {
 }
 
 // What the Marker refresh and the hover overlay copy onto the window.
-std::vector<UINT> SkinBitmapIds() {
-  std::vector<UINT> ids{IDB_ADV_MARKER, kOkButton.normalImage, kOkButton.hoverImage, kCancelButton.normalImage,
-                        kCancelButton.hoverImage};
+std::vector<UINT> CollectOverlayBitmapIds() {
+  std::vector<UINT> ids{IDB_ADV_MARKER, kOkButton.normal, kOkButton.hover, kCancelButton.normal, kCancelButton.hover};
   for (const ChoiceButton& button : ChoiceButtons())
-    if (button.test != MarkerTest::kHidden) ids.push_back(button.normalImage);
+    if (button.test != MarkerTest::kHidden) ids.push_back(button.normal);
   return ids;
 }
 
@@ -54,9 +51,9 @@ bool CAdvanceDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
          CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
 }
 
-void CAdvanceDlg::LoadSkinBitmaps() {
-  static const std::vector<UINT> ids = SkinBitmapIds();
-  skin_.Load(ids);
+std::span<const UINT> CAdvanceDlg::OverlayBitmapIds() const {
+  static const std::vector<UINT> ids = CollectOverlayBitmapIds();
+  return ids;
 }
 
 void CAdvanceDlg::DoDataExchange() { sliderPlaceholder_.SubclassDlgItem(IDC_ADV_PARTITION_SLIDER, m_hWnd); }
@@ -64,13 +61,11 @@ void CAdvanceDlg::DoDataExchange() { sliderPlaceholder_.SubclassDlgItem(IDC_ADV_
 BOOL CAdvanceDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   PlaceBesideMainWindow();
-  CreateImageButton(cancelButton_, kCancelButton.id, kCancelButton.x, kCancelButton.y, kCancelButton.normalImage,
-                    kCancelButton.selectedImage, kCancelButton.focusedImage);
+  CreateImageButton(cancelButton_, kCancelButton);
   CreateChoiceButtons();
   SetUpPartitionSlider();
-  CreateImageButton(okButton_, kOkButton.id, kOkButton.x, kOkButton.y, kOkButton.normalImage, kOkButton.selectedImage,
-                    kOkButton.focusedImage);
-  StartRefreshTimer(kFirstRefresh);
+  CreateImageButton(okButton_, kOkButton);
+  ScheduleOverlayRefresh(skin::kFirstOverlayRefreshDelay);
   return KeepFocusOnWindow();
 }
 
@@ -82,11 +77,8 @@ void CAdvanceDlg::PlaceBesideMainWindow() {
 
 void CAdvanceDlg::CreateChoiceButtons() {
   const auto buttons = ChoiceButtons();
-  for (size_t i = 0; i < buttons.size(); ++i) {
-    const ChoiceButton& button = buttons[i];
-    if (button.test == MarkerTest::kHidden) continue;
-    CreateImageButton(choiceButtons_[i], button.id, button.x, button.y, button.normalImage, button.selectedImage);
-  }
+  for (size_t i = 0; i < buttons.size(); ++i)
+    if (buttons[i].test != MarkerTest::kHidden) CreateImageButton(choiceButtons_[i], buttons[i]);
 }
 
 void CAdvanceDlg::SetUpPartitionSlider() {
@@ -116,7 +108,7 @@ void CAdvanceDlg::EnableSlider(bool enable) {
 }
 
 void CAdvanceDlg::OnChoice(UINT id) {
-  const ChoiceButton* choice = FindChoiceButton(id);
+  const ChoiceButton* choice = FindChoice(id);
   if (!choice) return;
   working_[choice->slot] = choice->value;
   if (id == IDC_ADV_PARTITION_DEFAULT) {
@@ -126,9 +118,7 @@ void CAdvanceDlg::OnChoice(UINT id) {
     EnableSlider(true);
     slider_.SetPos(snappedSliderPosition_);
   }
-  StartRefreshTimer(kRefreshAfterEvent);
-  // Takes the keyboard focus from the button to the window itself.
-  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
+  RefreshAfterChoice();
 }
 
 LRESULT CAdvanceDlg::OnSliderMoved(NMHDR* header) {
@@ -147,36 +137,16 @@ LRESULT CAdvanceDlg::OnTimer(WPARAM id, LPARAM lParam) {
   return 0;
 }
 
-void CAdvanceDlg::DrawMarkers() {
-  PaintOverlay(MarkerRefreshPlan(working_), skin_);
-}
+skin::OverlayPlan CAdvanceDlg::PlanMarkers() const { return MarkerRefreshPlan(working_); }
 
-void CAdvanceDlg::OnFirstMoveAfterDrag() { StartRefreshTimer(kRefreshAfterEvent); }
+skin::OverlayPlan CAdvanceDlg::PlanHover(POINT cursor) const {
+  return HoverPlan(cursor, {cancelButton_.GetWindowRect(), okButton_.GetWindowRect()});
+}
 
 BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
-  switch (msg->message) {
-    case WM_MOUSEMOVE:
-      DrawHover(msg->pt);
-      break;
-    case WM_LBUTTONUP:
-      StartRefreshTimer(kRefreshAfterEvent);
-      SetTimer(kSnapTimer, kSnapDelay);
-      break;
-    default:
-      break;
-  }
-  // The frame's filter swallows the keys.
+  // A release may have let go of the Thumb: it goes to the nearest step shortly after.
+  if (msg->message == WM_LBUTTONUP) SetTimer(kSnapTimer, kSnapDelay);
   return CSkinnedDialog::PreTranslateMessage(msg);
-}
-
-void CAdvanceDlg::DrawHover(POINT cursor) {
-  const std::pair<const ActionButton&, const fw::CBitmapButton&> buttons[] = {{kCancelButton, cancelButton_},
-                                                                              {kOkButton, okButton_}};
-  for (const auto& [layout, button] : buttons) {
-    HBITMAP hover = skin_.Get(layout.hoverImage);
-    const bool over = hover && button.m_hWnd && IsInHoverArea(button.GetWindowRect(), cursor, layout.hoverInset);
-    PaintOverlay(over ? hover : skin_.Get(layout.normalImage), layout.x, layout.y, layout.width, layout.height);
-  }
 }
 
 void CAdvanceDlg::OnOK() {
@@ -187,7 +157,7 @@ void CAdvanceDlg::OnOK() {
     CSkinnedDialog::OnOK();
     return;
   }
-  StartRefreshTimer(kRefreshAfterEvent);
+  ScheduleOverlayRefresh();
 }
 
 }  // namespace advanced

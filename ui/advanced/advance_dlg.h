@@ -14,7 +14,6 @@
 
 #include "framework/button.h"
 #include "ui/advanced/choice_buttons.h"
-#include "ui/skin/skin_bitmap_set.h"
 #include "ui/skin/skin_slider.h"
 #include "ui/skin/skinned_dialog.h"
 
@@ -24,8 +23,8 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
  public:
   CAdvanceDlg();
 
-  // Keys are swallowed; a mouse move redraws the Cancel and OK hover images; a left-button release
-  // schedules the Marker refresh and the slider snap.
+  // Besides the frame's filter (keys, hover images, the refresh on release): a left-button release also
+  // schedules the slider snap.
   BOOL PreTranslateMessage(MSG* msg) override;
 
   std::span<const int32_t, kAdvancedSlotCount> Working() const { return working_; }
@@ -37,12 +36,10 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   void DoDataExchange() override;
   BOOL OnInitDialog() override;
   void OnOK() override;
-  void LoadSkinBitmaps() override;
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   LRESULT OnTimer(WPARAM id, LPARAM lParam);
-  void OnFirstMoveAfterDrag() override;
   void OnChoice(UINT id);
   LRESULT OnSliderMoved(NMHDR* header);
 
@@ -50,16 +47,17 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   void CreateChoiceButtons();
   void SetUpPartitionSlider();
   void EnableSlider(bool enable);
-  void StartRefreshTimer(UINT milliseconds) { ScheduleOverlayRefresh(milliseconds); }
-  void DrawMarkers() override;
-  void DrawHover(POINT cursor) override;
+
+  // Overlay.
+  std::span<const UINT> OverlayBitmapIds() const override;
+  skin::OverlayPlan PlanMarkers() const override;
+  skin::OverlayPlan PlanHover(POINT cursor) const override;
 
   static const fw::MessageEntry<CAdvanceDlg> kMessages[];
 
   int32_t working_[kAdvancedSlotCount] = {};
   int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider
 
-  skin::SkinBitmapSet skin_;
   fw::CBitmapButton cancelButton_;
   fw::CBitmapButton okButton_;
   std::array<fw::CBitmapButton, kChoiceButtonCount> choiceButtons_;  // by table position

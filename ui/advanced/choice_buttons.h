@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <span>
 
+#include "card/settings_table.h"
+#include "ui/skin/button_spec.h"
+
 namespace advanced {
 
 // Slots of the Working copy, in the order of the Advanced snapshot.
@@ -23,7 +26,7 @@ enum AdvancedSlot : int {
   kMemoryPartitionSlot,
   kPartitionTerritorySlot,
 };
-constexpr int kAdvancedSlotCount = 10;
+constexpr int kAdvancedSlotCount = card::kAdvancedCount;
 
 enum class MarkerTest {
   kSelectedIndex,  // the button whose index in its group equals the value is marked
@@ -31,24 +34,20 @@ enum class MarkerTest {
   kHidden,         // a layout placeholder that is never shown: not created, never marked
 };
 
-struct ChoiceButton {
-  UINT id;
+// Its normal image is also what the overlay draws while the button is not marked.
+struct ChoiceButton : skin::ButtonSpec {
   int slot;
   int32_t value;  // stored into the slot by a click
-  int x, y;       // top-left corner in window pixels
-  int width, height;
-  UINT normalImage, selectedImage;
-  int markerDx, markerY;  // the Selection marker goes to (x + markerDx, markerY)
+  POINT marker;   // where the Selection marker goes, in window pixels
   MarkerTest test;
 };
 
-constexpr int kMarkerSize = 14;
 constexpr size_t kChoiceButtonCount = 25;  // 22 shown, 3 hidden
 
 // Every Choice button, group by group in the order of creation, within a group from left to right.
 std::span<const ChoiceButton> ChoiceButtons();
 
 // The table entry of a control, or null for an identifier that is not a Choice button.
-const ChoiceButton* FindChoiceButton(UINT id);
+const ChoiceButton* FindChoice(UINT id);
 
 }  // namespace advanced

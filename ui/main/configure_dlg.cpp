@@ -69,8 +69,6 @@ bool CConfigureDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
          CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
 }
 
-void CConfigureDlg::LoadSkinBitmaps() { skinBitmaps_.Load(OverlayBitmapIds()); }
-
 BOOL CConfigureDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   ::SetWindowTextW(m_hWnd, kMainWindowTitle);
@@ -91,10 +89,7 @@ BOOL CConfigureDlg::OnInitDialog() {
 
   CreateActionButton(0);  // Cancel
   const auto& choices = ChoiceButtons();
-  for (size_t i = 0; i < choices.size(); ++i) {
-    const ChoiceButton& choice = choices[i];
-    CreateImageButton(choiceButtons_[i], choice.id, choice.at.x, choice.at.y, choice.face, choice.pressed);
-  }
+  for (size_t i = 0; i < choices.size(); ++i) CreateImageButton(choiceButtons_[i], choices[i]);
   for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::GetSetting(card::kFirstAdvancedRow + i);
   card::StoreAdvancedSnapshot(advancedValues_);
   for (int i = 1; i < kActionCount; ++i) CreateActionButton(i);
@@ -102,15 +97,14 @@ BOOL CConfigureDlg::OnInitDialog() {
   CompareClockStep();
   FormatClockStep();
   SetTimer(kClockTimer, kClockPeriod);
-  ScheduleRefresh(kFirstRefreshDelay);
+  ScheduleOverlayRefresh(skin::kFirstOverlayRefreshDelay);
   timeZoneIndex_ = -1;
   return KeepFocusOnWindow();
 }
 
 void CConfigureDlg::CreateActionButton(int index) {
-  const ActionButton& button = ActionButtons()[static_cast<size_t>(index)];
-  CreateImageButton(actionButtons_[static_cast<size_t>(index)], button.id, button.at.x, button.at.y, button.normal,
-                    button.pressed, button.focused);
+  const auto slot = static_cast<size_t>(index);
+  CreateImageButton(actionButtons_[slot], ActionButtons()[slot]);
 }
 
 void CConfigureDlg::ApplySmallScreenRule() {
@@ -167,9 +161,7 @@ void CConfigureDlg::OnChoice(UINT id) {
   const ChoiceButton* choice = FindChoice(id);
   if (!choice) return;
   card::SetSetting(choice->row, choice->value);
-  ScheduleRefresh(kRefreshDelay);
-  // Takes the focus from the clicked button to the window itself, so no button shows its focused look.
-  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
+  RefreshAfterChoice();
 }
 
 void CConfigureDlg::OnAdvanced() {

@@ -15,7 +15,6 @@
 #include "ui/main/clock_panel.h"
 #include "ui/main/main_controls.h"
 #include "ui/main/overlay_plan.h"
-#include "ui/skin/skin_bitmap_set.h"
 #include "ui/skin/skinned_dialog.h"
 
 namespace main_window {
@@ -27,16 +26,10 @@ constexpr wchar_t kMainWindowTitle[] = L"DQ-918LX";
 
 constexpr UINT_PTR kClockTimer = 1001;
 constexpr UINT kClockPeriod = 1000;
-constexpr UINT kFirstRefreshDelay = skin::kFirstOverlayRefreshDelay;
-constexpr UINT kRefreshDelay = skin::kOverlayRefreshDelay;
 
 class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailureSink {
  public:
   CConfigureDlg();
-
-  // Swallows the keyboard, draws the Hover overlay on mouse moves and schedules a Marker refresh on every
-  // left-button release, for the window and all its buttons.
-  BOOL PreTranslateMessage(MSG* msg) override;
 
   const wchar_t* ClockText() const { return clockText_; }
 
@@ -44,7 +37,6 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   BOOL OnInitDialog() override;
   // The Apply operation.
   void OnOK() override;
-  void LoadSkinBitmaps() override;
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
@@ -54,11 +46,12 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   void CreateButtons();
   void CreateActionButton(int index);
   void ApplySmallScreenRule();
-  void ScheduleRefresh(UINT milliseconds) { ScheduleOverlayRefresh(milliseconds); }
 
   // Painting (configure_dlg.cpp).
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
   void PaintTexts(HDC dc);
+
+  // Messages and commands (configure_dlg.cpp).
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnBringToFront(WPARAM wParam, LPARAM lParam);
@@ -67,11 +60,10 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   void OnAdvanced();
 
   // Overlay (configure_overlay.cpp).
-  void DrawMarkers() override;
-  void DrawHover(POINT cursor) override;
-  void ExecutePlan(const OverlayPlan& plan) const;
+  std::span<const UINT> OverlayBitmapIds() const override;
+  skin::OverlayPlan PlanMarkers() const override;
+  skin::OverlayPlan PlanHover(POINT cursor) const override;
   void CheckForeground();
-  void OnFirstMoveAfterDrag() override;
 
   // Clock panel (configure_clock.cpp).
   int CompareClockStep();
@@ -94,7 +86,6 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   card::VolumeEjector ejector_;
   int32_t timeZoneIndex_ = -1;
   wchar_t clockText_[kClockTextCapacity] = {};
-  skin::SkinBitmapSet skinBitmaps_;
   int32_t refreshArmed_ = 1;
   int32_t dateChanged_ = 1;
   int clockSecondsDrawnAt_ = kClockSecondsLeft;  // measured by each paint

@@ -1,41 +1,21 @@
-// The main window's overlay: markers and hover images copied over the buttons, and what schedules them.
+// The main window's overlay: its two plans over the Settings table and its buttons, and the foreground
+// check that brings the overlay back after another window has been in front.
 #include "ui/main/configure_dlg.h"
 
 namespace main_window {
 
-void CConfigureDlg::ExecutePlan(const OverlayPlan& plan) const {
-  PaintOverlay(std::span<const OverlayDraw>(plan.begin(), plan.end()), skinBitmaps_);
-}
+std::span<const UINT> CConfigureDlg::OverlayBitmapIds() const { return main_window::OverlayBitmapIds(); }
 
-void CConfigureDlg::DrawMarkers() {
-  ExecutePlan(MarkerRefreshPlan(CurrentSettingValues()));
-}
+skin::OverlayPlan CConfigureDlg::PlanMarkers() const { return MarkerRefreshPlan(CurrentSettingValues()); }
 
-void CConfigureDlg::DrawHover(POINT cursor) {
+skin::OverlayPlan CConfigureDlg::PlanHover(POINT cursor) const {
   HoverRects rects;
   for (size_t i = 0; i < actionButtons_.size(); ++i) rects.actions[i] = actionButtons_[i].GetWindowRect();
   const auto& choices = ChoiceButtons();
   size_t hoverIndex = 0;
   for (size_t i = 0; i < choices.size(); ++i)
     if (choices[i].hover) rects.choices[hoverIndex++] = choiceButtons_[i].GetWindowRect();
-  ExecutePlan(HoverPlan(cursor, rects, CurrentSettingValues()));
-}
-
-BOOL CConfigureDlg::PreTranslateMessage(MSG* msg) {
-  switch (msg->message) {
-    case WM_MOUSEMOVE:
-      DrawHover(msg->pt);
-      break;
-    case WM_LBUTTONUP:
-      // A button's own drawing on release covers the overlay; a release outside the pressed button
-      // reports no click but has redrawn it all the same.
-      ScheduleRefresh(kRefreshDelay);
-      break;
-    default:
-      break;
-  }
-  // The frame's filter swallows the keys.
-  return CSkinnedDialog::PreTranslateMessage(msg);
+  return HoverPlan(cursor, rects, CurrentSettingValues());
 }
 
 void CConfigureDlg::CheckForeground() {
@@ -45,11 +25,9 @@ void CConfigureDlg::CheckForeground() {
   const HWND mainWindow = ::FindWindowW(nullptr, kMainWindowTitle);
   if (foreground != mainWindow) refreshArmed_ = 0;
   if (foreground == mainWindow && !refreshArmed_) {
-    ScheduleRefresh(kRefreshDelay);
+    ScheduleOverlayRefresh();
     refreshArmed_ = 1;
   }
 }
-
-void CConfigureDlg::OnFirstMoveAfterDrag() { ScheduleRefresh(kRefreshDelay); }
 
 }  // namespace main_window

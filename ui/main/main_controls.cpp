@@ -30,24 +30,24 @@ constexpr std::array<ActionButton, kActionCount> kActions{{
 constexpr ChoiceButton Level(UINT firstId, int row, int level, int top, UINT firstFace) {
   const UINT face = firstFace + 2 * static_cast<UINT>(level);
   const int left = 206 + 50 * level;
-  return {firstId + static_cast<UINT>(level), row, level, {left, top}, {38, 46}, face, face + 1, 0, 0,
+  return {{firstId + static_cast<UINT>(level), {left, top}, {38, 46}, face, face + 1, 0, 0, 0}, row, level, 0,
           {left + 12, top + 7}, false};
 }
 
 // The wider 49 x 46 button of some groups (level 0, or "OFF"); its marker sits 18 right and 7 below.
 constexpr ChoiceButton WideLevel0(UINT id, int row, int32_t value, int left, int top, UINT face) {
-  return {id, row, value, {left, top}, {49, 46}, face, face + 1, 0, 0, {left + 18, top + 7}, false};
+  return {{id, {left, top}, {49, 46}, face, face + 1, 0, 0, 0}, row, value, 0, {left + 18, top + 7}, false};
 }
 
 constexpr ChoiceButton Resolution(UINT id, int index, UINT face) {
   const int top = 110 + 35 * index;
-  return {id, card::kResolution, index, {152, top}, {294, 34}, face, face + 3, face + 1, face + 2, {}, false};
+  return {{id, {152, top}, {294, 34}, face, face + 3, 0, face + 1, 0}, card::kResolution, index, face + 2, {}, false};
 }
 
 // The 108 x 34 two-way buttons ("Auto Parking", "MIC Volume").
 constexpr ChoiceButton Pair(UINT id, int row, int32_t value, int left, int top, UINT face, POINT marker,
                             bool markedWhenUnmatched) {
-  return {id, row, value, {left, top}, {108, 34}, face, face + 1, 0, 0, marker, markedWhenUnmatched};
+  return {{id, {left, top}, {108, 34}, face, face + 1, 0, 0, 0}, row, value, 0, marker, markedWhenUnmatched};
 }
 
 using card::kAutoParking;
@@ -107,7 +107,7 @@ constexpr std::array<ChoiceButton, kChoiceCount> kChoices{{
 std::vector<UINT> CollectOverlayBitmapIds() {
   std::vector<UINT> ids{IDB_MAIN_MARKER};
   for (const ActionButton& button : kActions) ids.insert(ids.end(), {button.normal, button.hover});
-  for (const ChoiceButton& choice : kChoices) ids.insert(ids.end(), {choice.face, choice.hover, choice.selectedImage});
+  for (const ChoiceButton& choice : kChoices) ids.insert(ids.end(), {choice.normal, choice.hover, choice.selectedImage});
   std::erase(ids, 0u);
   std::sort(ids.begin(), ids.end());
   ids.erase(std::unique(ids.begin(), ids.end()), ids.end());

@@ -9,28 +9,18 @@
 #include <cstdint>
 #include <span>
 
+#include "ui/skin/button_spec.h"
+
 namespace main_window {
 
 // OK, Cancel, reset, advanced, system time and world time.
-struct ActionButton {
-  UINT id;
-  POINT at;     // top-left corner in window pixels
-  SIZE size;    // the size of the normal image
-  UINT normal, pressed, focused;  // 0: no image
-  UINT hover;
-  int hoverInset;  // the hover area is the button's rectangle shrunk by this on each side
-};
+using ActionButton = skin::ButtonSpec;
 
-// One choice of a Setting group: a click writes `value` into the Settings table row `row`.
-struct ChoiceButton {
-  UINT id;
+// One choice of a Setting group: a click writes `value` into the Settings table row `row`. Its normal image
+// is also drawn by the overlay while the choice is not selected; only the resolution choices have a hover image.
+struct ChoiceButton : skin::ButtonSpec {
   int row;
   int32_t value;
-  POINT at;
-  SIZE size;
-  UINT face;     // the normal image, also drawn by the overlay while the choice is not selected
-  UINT pressed;
-  UINT hover;          // 0: the choice has no hover image
   UINT selectedImage;  // drawn over the whole button while selected; 0: the Selection marker instead
   POINT marker;        // where the Selection marker goes
   // Also shown as selected while the stored value matches no choice of the group.
@@ -40,7 +30,6 @@ struct ChoiceButton {
 constexpr int kActionCount = 6;
 constexpr int kChoiceCount = 33;
 constexpr int kHoverChoiceCount = 3;  // the resolution choices
-constexpr SIZE kMarkerSize{14, 14};
 
 // In the order the hover overlay draws them: Cancel, system time, world time, reset, advanced, OK.
 // Cancel is created first, the others after the Choice buttons, in this order too.

@@ -26,11 +26,11 @@ OverlayPlan MarkerRefreshPlan(const SettingValues& values) {
   OverlayPlan plan;
   for (const ChoiceButton& choice : ChoiceButtons()) {
     if (!IsChoiceSelected(choice, values))
-      plan.Add({choice.face, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+      plan.Add({choice.normal, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
     else if (choice.selectedImage)
       plan.Add({choice.selectedImage, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
     else
-      plan.Add({IDB_MAIN_MARKER, choice.marker.x, choice.marker.y, kMarkerSize.cx, kMarkerSize.cy});
+      plan.Add({IDB_MAIN_MARKER, choice.marker.x, choice.marker.y, skin::kMarkerSize.cx, skin::kMarkerSize.cy});
   }
   return plan;
 }
@@ -51,9 +51,9 @@ OverlayPlan HoverPlan(POINT cursor, const HoverRects& rects, const SettingValues
     const RECT& rect = rects.choices[hoverIndex++];
     if (IsChoiceSelected(choice, values)) continue;  // the selected choice keeps its selected look
     if (skin::IsInHoverArea(rect, cursor))
-      plan.Add({choice.hover, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy, choice.face});
+      plan.Add({choice.hover, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy, choice.normal});
     else
-      plan.Add({choice.face, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+      plan.Add({choice.normal, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
   }
   return plan;
 }

@@ -11,25 +11,12 @@
 
 #include "card/settings_table.h"
 #include "ui/main/main_controls.h"
-#include "ui/skin/overlay_draw.h"
+#include "ui/skin/overlay_plan.h"
 
 namespace main_window {
 
 using skin::OverlayDraw;
-
-// An ordered list of draws with room for the largest plan, so that planning allocates nothing.
-class OverlayPlan {
- public:
-  void Add(const OverlayDraw& draw) { draws_[count_++] = draw; }
-  const OverlayDraw* begin() const { return draws_.data(); }
-  const OverlayDraw* end() const { return draws_.data() + count_; }
-  size_t size() const { return count_; }
-  const OverlayDraw& operator[](size_t i) const { return draws_[i]; }
-
- private:
-  std::array<OverlayDraw, kChoiceCount> draws_{};
-  size_t count_ = 0;
-};
+using skin::OverlayPlan;
 
 using SettingValues = std::array<int32_t, card::kSettingCount>;
 

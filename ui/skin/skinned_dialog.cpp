@@ -19,6 +19,7 @@ POINT CentredPosition(int screenWidth, int screenHeight, int width, int height) 
 }
 
 BOOL CSkinnedDialog::PreTranslateMessage(MSG* msg) {
+  if (overlayEnabled_) FilterForOverlay(*msg);
   if (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) return TRUE;
   return CDialog::PreTranslateMessage(msg);
 }
@@ -43,7 +44,7 @@ void CSkinnedDialog::OnCancel() {
 
 LRESULT CSkinnedDialog::OnSize(WPARAM, LPARAM) {
   const LRESULT result = Default();
-  LoadSkinBitmaps();
+  if (overlayEnabled_) overlayBitmaps_.Load(OverlayBitmapIds());
   // The window holds one background at a time: let go of the earlier one before loading, which also keeps
   // the nested run at creation from holding two copies at once.
   background_.reset();
@@ -94,7 +95,9 @@ LRESULT CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
 LRESULT CSkinnedDialog::OnMouseMove(WPARAM, LPARAM) {
   if (dragFlag_) {
     dragFlag_ = 0;
-    OnFirstMoveAfterDrag();
+    // The platform's move loop took all mouse input until the release, and the window may have been
+    // repainted at its new place.
+    if (overlayEnabled_) ScheduleOverlayRefresh();
   }
   return Default();
 }
@@ -104,30 +107,13 @@ LRESULT CSkinnedDialog::OnClose(WPARAM, LPARAM) {
   return Default();
 }
 
-void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, UINT id, int x, int y, UINT normal,
-                                       UINT selected, UINT focused, UINT disabled) {
+void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, const ButtonSpec& spec) {
   // The images first, so that the button is created at its final size rather than resized after.
-  button.LoadBitmaps(normal, selected, focused, disabled);
+  button.LoadBitmaps(spec.normal, spec.pressed, spec.focused);
   const SIZE size = button.ContentSize();
-  const RECT rect{x, y, x + (size.cx > 0 ? size.cx : 1), y + (size.cy > 0 ? size.cy : 1)};
-  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, m_hWnd, id);
-}
-
-void CSkinnedDialog::PaintOverlay(std::span<const OverlayDraw> draws, const SkinBitmapSet& bitmaps) const {
-  for (const OverlayDraw& draw : draws) {
-    HBITMAP bitmap = bitmaps.Get(draw.bitmap);
-    if (!bitmap && draw.fallback) bitmap = bitmaps.Get(draw.fallback);
-    PaintOverlay(bitmap, draw.x, draw.y, draw.width, draw.height);
-  }
-}
-
-void CSkinnedDialog::PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const {
-  if (!bitmap) return;
-  // Without a device or memory context nothing is drawn and the next refresh tries again: the user's
-  // unsaved choices are never put at risk for a picture.
-  fw::WindowDC window(m_hWnd);
-  if (!window) return;
-  fw::DrawBitmap(window.get(), bitmap, x, y, width, height);
+  const RECT rect{spec.at.x, spec.at.y, spec.at.x + (size.cx > 0 ? size.cx : 1),
+                  spec.at.y + (size.cy > 0 ? size.cy : 1)};
+  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, m_hWnd, spec.id);
 }
 
 }  // namespace skin

@@ -9,7 +9,8 @@
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/message_table.h"
-#include "ui/skin/overlay_draw.h"
+#include "ui/skin/button_spec.h"
+#include "ui/skin/overlay_plan.h"
 #include "ui/skin/skin_bitmap_set.h"
 
 namespace skin {
@@ -24,7 +25,10 @@ class CSkinnedDialog : public fw::CDialog {
   CSkinnedDialog(UINT templateId, UINT backgroundId, fw::CWnd* parent = nullptr)
       : CDialog(templateId, parent), backgroundId_(backgroundId) {}
 
-  // Key filter: key-down and system-key-down messages are swallowed, so the windows are mouse-only.
+  // Key filter: key-down and system-key-down messages are swallowed, so the windows are mouse-only. With an
+  // overlay, every mouse move over the window or its buttons also redraws the hover images, and every
+  // left-button release (a button's own drawing on release covers the overlay, even when the release lands
+  // outside the pressed button and reports no click) schedules a refresh.
   BOOL PreTranslateMessage(MSG* msg) override;
 
   int BackgroundWidth() const { return backgroundWidth_; }
@@ -37,21 +41,12 @@ class CSkinnedDialog : public fw::CDialog {
   void OnCancel() override;
   LRESULT OnTimer(WPARAM id, LPARAM lParam);
 
-  // The windows that draw more than their background load those bitmaps here, on every size change,
-  // before the window is shaped.
-  virtual void LoadSkinBitmaps() {}
-
   // Frame handlers, also called by derived windows that extend them.
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
   LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
-
-  // The first mouse move over the window after a drag of its body. The platform's move loop takes all
-  // mouse input until the release, and the window may have been repainted at its new place: the windows
-  // that draw over their buttons schedule their redraw here.
-  virtual void OnFirstMoveAfterDrag() {}
 
   // Ends an initialisation with the keyboard focus on the window itself, as a Choice click leaves it. Left
   // to the dialog manager, the focus would go to the first button created (the close button), which would
@@ -62,27 +57,31 @@ class CSkinnedDialog : public fw::CDialog {
   void PaintBackground(HDC dc) const;
   void ReleaseBackground() { background_.reset(); }
 
-  // Creates one of the window's image buttons: an owner-drawn child at (x, y) with its images by
-  // resource identifier (normal, selected, focused, disabled; 0 for none), sized to its normal image.
-  void CreateImageButton(fw::CBitmapButton& button, UINT id, int x, int y, UINT normal, UINT selected,
-                         UINT focused = 0, UINT disabled = 0);
+  // Creates one of the window's image buttons: an owner-drawn child at its place with its images by
+  // resource identifier, sized to its normal image.
+  void CreateImageButton(fw::CBitmapButton& button, const ButtonSpec& spec);
 
-  // The overlay: what a window draws over its own buttons, outside the paint cycle. A window that has one
-  // enables it once, in its constructor; from then on a refresh follows every draw of one of its visible
-  // buttons, whatever caused it (the platform's buttons repaint for reasons the window never sees: hot
-  // tracking on some systems, a window passing over, a theme change, anyone's RedrawWindow).
+  // The overlay: what a window copies over its own buttons, outside the paint cycle (Selection markers,
+  // hover images). A window that has one enables it once, in its constructor, and supplies the bitmaps
+  // and the two plans below; the frame draws them, and refreshes them after every event that may have
+  // covered them: the window's first paint, a Choice click, a release, the first move after a drag, and
+  // every draw of one of its visible buttons, whatever caused it (the platform's buttons repaint for
+  // reasons the window never sees: hot tracking on some systems, a window passing over, a theme change,
+  // anyone's RedrawWindow).
   void EnableOverlay() { overlayEnabled_ = true; }
   // Starts the one-shot refresh, or restarts its countdown when one is pending.
-  void ScheduleOverlayRefresh(UINT milliseconds);
-  // The refresh's two parts: the Marker refresh, then the hover images for the cursor (screen coordinates).
-  virtual void DrawMarkers() {}
-  virtual void DrawHover(POINT /*cursor*/) {}
+  void ScheduleOverlayRefresh(UINT milliseconds = kOverlayRefreshDelay);
+  // After a Choice click: schedules the refresh and takes the keyboard focus from the clicked button to the
+  // window itself, so that no button shows its focused look.
+  void RefreshAfterChoice();
 
-  // Copies the top-left width x height of a bitmap onto the window at (x, y), over its child buttons,
-  // outside the paint cycle. A missing bitmap draws nothing.
-  void PaintOverlay(HBITMAP bitmap, int x, int y, int width, int height) const;
-  // Paints a list of draws in order with the bitmaps of `bitmaps`.
-  void PaintOverlay(std::span<const OverlayDraw> draws, const SkinBitmapSet& bitmaps) const;
+  // What the overlay copies: loaded on every size change, before the window is shaped, kept until the next.
+  virtual std::span<const UINT> OverlayBitmapIds() const { return {}; }
+  // The Marker refresh: which look each choice shows now.
+  virtual OverlayPlan PlanMarkers() const { return {}; }
+  // The hover images for a cursor in screen coordinates.
+  virtual OverlayPlan PlanHover(POINT /*cursor*/) const { return {}; }
+  const SkinBitmapSet& OverlayBitmaps() const { return overlayBitmaps_; }
 
  private:
   static const fw::MessageEntry<CSkinnedDialog> kMessages[];
@@ -94,9 +93,14 @@ class CSkinnedDialog : public fw::CDialog {
   int dragFlag_ = 0;  // set by a press on the body, cleared by the next mouse move
   bool overlayEnabled_ = false;
   bool refreshPending_ = false;  // the refresh timer runs: further button draws need no refresh of their own
+  SkinBitmapSet overlayBitmaps_;
 
+  void FilterForOverlay(const MSG& msg);
   void RunOverlayRefresh();
   void OnButtonDrawn(const DRAWITEMSTRUCT& item);
+  // Copies the draws in order, each bitmap at its place over the child buttons; a missing bitmap draws its
+  // fallback or nothing.
+  void PaintOverlay(const OverlayPlan& plan) const;
 };
 
 // Top-left position that centres a width x height window on a screen, each half rounded down on its own.

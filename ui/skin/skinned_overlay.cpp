@@ -1,5 +1,5 @@
-// The frame's overlay refresh: one one-shot timer for the markers and hover images that a window copies over
-// its buttons, started by the window's events and by every draw of one of its buttons.
+// The frame's overlay: the markers and hover images that a window copies over its buttons, drawn from the
+// window's plans, and the one one-shot timer that brings them back after whatever may have covered them.
 #include <iterator>
 
 #include "ui/skin/skinned_dialog.h"
@@ -23,6 +23,24 @@ void CSkinnedDialog::ScheduleOverlayRefresh(UINT milliseconds) {
   if (SetTimer(kOverlayRefreshTimer, milliseconds)) refreshPending_ = true;
 }
 
+void CSkinnedDialog::RefreshAfterChoice() {
+  ScheduleOverlayRefresh();
+  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWnd), TRUE);
+}
+
+void CSkinnedDialog::FilterForOverlay(const MSG& msg) {
+  switch (msg.message) {
+    case WM_MOUSEMOVE:
+      PaintOverlay(PlanHover(msg.pt));
+      break;
+    case WM_LBUTTONUP:
+      ScheduleOverlayRefresh();
+      break;
+    default:
+      break;
+  }
+}
+
 LRESULT CSkinnedDialog::OnTimer(WPARAM id, LPARAM) {
   if (id != kOverlayRefreshTimer) return Default();
   RunOverlayRefresh();
@@ -33,10 +51,10 @@ void CSkinnedDialog::RunOverlayRefresh() {
   KillTimer(kOverlayRefreshTimer);
   refreshPending_ = false;
   if (IsButtonHeldDown(m_hWnd)) return;
-  DrawMarkers();
+  PaintOverlay(PlanMarkers());
   // The hover images too: a button that redrew itself under a resting pointer took its hover image away.
   POINT cursor;
-  if (::GetCursorPos(&cursor)) DrawHover(cursor);
+  if (::GetCursorPos(&cursor)) PaintOverlay(PlanHover(cursor));
 }
 
 void CSkinnedDialog::OnButtonDrawn(const DRAWITEMSTRUCT& item) {
@@ -45,7 +63,20 @@ void CSkinnedDialog::OnButtonDrawn(const DRAWITEMSTRUCT& item) {
   // pressed is left alone until its release.
   if (!overlayEnabled_ || refreshPending_ || item.CtlType != ODT_BUTTON) return;
   if ((item.itemState & ODS_SELECTED) || !::IsWindowVisible(item.hwndItem)) return;
-  ScheduleOverlayRefresh(kOverlayRefreshDelay);
+  ScheduleOverlayRefresh();
+}
+
+void CSkinnedDialog::PaintOverlay(const OverlayPlan& plan) const {
+  for (const OverlayDraw& draw : plan) {
+    HBITMAP bitmap = overlayBitmaps_.Get(draw.bitmap);
+    if (!bitmap && draw.fallback) bitmap = overlayBitmaps_.Get(draw.fallback);
+    if (!bitmap) continue;
+    // Without a device or memory context nothing is drawn and the next refresh tries again: the user's
+    // unsaved choices are never put at risk for a picture.
+    fw::WindowDC window(m_hWnd);
+    if (!window) return;
+    fw::DrawBitmap(window.get(), bitmap, draw.x, draw.y, draw.width, draw.height);
+  }
 }
 
 }  // namespace skin

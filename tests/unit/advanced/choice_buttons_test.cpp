@@ -17,9 +17,9 @@ TEST(ChoiceButtons, AnswersExactlyTheTwentyFiveChoiceCommands) {
   EXPECT_EQ(ids.size(), ChoiceButtons().size()) << "identifiers are unique";
   EXPECT_EQ(ids, (std::set<UINT>{1064, 1065, 1066, 1067, 1068, 1069, 1073, 1074, 1080, 1081, 1082, 1083, 1084,
                                  1085, 1087, 1088, 1089, 1090, 1092, 1093, 1094, 1095, 1097, 1098, 1099}));
-  for (UINT id : ids) EXPECT_EQ(FindChoiceButton(id)->id, id);
+  for (UINT id : ids) EXPECT_EQ(FindChoice(id)->id, id);
   for (const UINT other : std::initializer_list<UINT>{IDOK, IDCANCEL, IDC_ADV_PARTITION_SLIDER, 1091, 1096, 0})
-    EXPECT_EQ(FindChoiceButton(other), nullptr) << other;
+    EXPECT_EQ(FindChoice(other), nullptr) << other;
 }
 
 TEST(ChoiceButtons, GroupsRunLeftToRightWithOneValuePerButton) {
@@ -28,9 +28,9 @@ TEST(ChoiceButtons, GroupsRunLeftToRightWithOneValuePerButton) {
     const ChoiceButton& previous = buttons[i - 1];
     const ChoiceButton& button = buttons[i];
     if (button.slot != previous.slot || button.test == MarkerTest::kHidden) continue;
-    EXPECT_EQ(button.y, previous.y) << button.id;
-    EXPECT_GE(button.x, previous.x + previous.width) << button.id << " lies right of " << previous.id;
-    EXPECT_EQ(button.markerY, previous.markerY) << button.id;
+    EXPECT_EQ(button.at.y, previous.at.y) << button.id;
+    EXPECT_GE(button.at.x, previous.at.x + previous.size.cx) << button.id << " lies right of " << previous.id;
+    EXPECT_EQ(button.marker.y, previous.marker.y) << button.id;
     EXPECT_NE(button.value, previous.value) << button.id;
   }
 }
@@ -38,25 +38,26 @@ TEST(ChoiceButtons, GroupsRunLeftToRightWithOneValuePerButton) {
 TEST(ChoiceButtons, SelectedImageFollowsTheNormalImage) {
   for (const ChoiceButton& button : ChoiceButtons()) {
     if (button.test == MarkerTest::kHidden) continue;
-    EXPECT_EQ(button.selectedImage, button.normalImage + 1) << button.id;
-    EXPECT_LT(button.markerDx + kMarkerSize, button.width) << "marker within button " << button.id;
-    EXPECT_GE(button.markerY, button.y) << button.id;
-    EXPECT_LE(button.markerY + kMarkerSize, button.y + button.height) << button.id;
+    EXPECT_EQ(button.pressed, button.normal + 1) << button.id;
+    EXPECT_GE(button.marker.x, button.at.x) << button.id;
+    EXPECT_LT(button.marker.x + skin::kMarkerSize.cx, button.at.x + button.size.cx) << "marker within " << button.id;
+    EXPECT_GE(button.marker.y, button.at.y) << button.id;
+    EXPECT_LE(button.marker.y + skin::kMarkerSize.cy, button.at.y + button.size.cy) << button.id;
   }
 }
 
 TEST(ChoiceButtons, OnOffGroupsPutOnFirst) {
   for (UINT on : {IDC_ADV_PARKING_BW_ON, IDC_ADV_FLIP_ON}) {
-    const ChoiceButton* button = FindChoiceButton(on);
+    const ChoiceButton* button = FindChoice(on);
     EXPECT_EQ(button->value, 1);
     EXPECT_EQ(button->test, MarkerTest::kOtherIndex);
-    EXPECT_EQ(FindChoiceButton(on + 1)->value, 0);
+    EXPECT_EQ(FindChoice(on + 1)->value, 0);
   }
 }
 
 TEST(ChoiceButtons, EncodingProfileIsBoundButNeverShown) {
   for (UINT id : {IDC_ADV_PROFILE_HIGH, IDC_ADV_PROFILE_MAIN, IDC_ADV_PROFILE_BASELINE}) {
-    const ChoiceButton* button = FindChoiceButton(id);
+    const ChoiceButton* button = FindChoice(id);
     EXPECT_EQ(button->slot, kEncodingProfileSlot);
     EXPECT_EQ(button->value, static_cast<int32_t>(id - IDC_ADV_PROFILE_HIGH));
     EXPECT_EQ(button->test, MarkerTest::kHidden);

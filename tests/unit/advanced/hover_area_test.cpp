@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "ui/advanced/action_buttons.h"
+#include "ui/skin/overlay_draw.h"
 
 namespace advanced {
 namespace {
 
+using skin::IsInHoverArea;
+
 RECT ScreenRect(const ActionButton& button, POINT window) {
-  return RECT{window.x + button.x, window.y + button.y, window.x + button.x + button.width,
-              window.y + button.y + button.height};
+  return RECT{window.x + button.at.x, window.y + button.at.y, window.x + button.at.x + button.size.cx,
+              window.y + button.at.y + button.size.cy};
 }
 
 TEST(HoverArea, CloseCrossNeedsTheCursorMoreThanFivePixelsInside) {

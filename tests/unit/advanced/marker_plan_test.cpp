@@ -1,5 +1,5 @@
 // The Marker refresh plan: which Choice button gets the Selection marker and which its plain image.
-#include "ui/advanced/marker_plan.h"
+#include "ui/advanced/overlay_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ constexpr Working kDefaults = {0, 0, 0, 0, 0, 0, 0, 0, 0, 4};
 OverlayDraw Marker(int x, int y) { return {IDB_ADV_MARKER, x, y, 14, 14}; }
 
 // The draws of one group: the plan lists the groups in table order, so a group is a run of the plan.
-std::vector<OverlayDraw> Group(const std::vector<OverlayDraw>& plan, size_t first, size_t count) {
+std::vector<OverlayDraw> Group(const OverlayPlan& plan, size_t first, size_t count) {
   return {plan.begin() + static_cast<std::ptrdiff_t>(first), plan.begin() + static_cast<std::ptrdiff_t>(first + count)};
 }
 
@@ -29,8 +29,8 @@ constexpr size_t kVideoQuality = 0, kDrivingFps = 3, kParkingFps = 7, kBlackAndW
 TEST(MarkerRefreshPlan, OneDrawPerShownButtonInTableOrder) {
   const auto plan = MarkerRefreshPlan(kDefaults);
   ASSERT_EQ(plan.size(), 22u);
-  EXPECT_EQ(plan.front(), Marker(218, 78)) << "Video Quality comes first";
-  EXPECT_EQ(plan.back(), (OverlayDraw{IDB_ADV_PARTITION_CUSTOM, 313, 580, 97, 34})) << "Memory Allocation last";
+  EXPECT_EQ(plan[0], Marker(218, 78)) << "Video Quality comes first";
+  EXPECT_EQ(plan[plan.size() - 1], (OverlayDraw{IDB_ADV_PARTITION_CUSTOM, 313, 580, 97, 34})) << "Memory Allocation last";
 }
 
 TEST(MarkerRefreshPlan, SelectedChoiceGetsTheMarkerAndTheOthersTheirPlainImages) {

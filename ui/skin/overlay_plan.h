@@ -1,0 +1,29 @@
+// A window's overlay as a plain list of draws, in drawing order, with room for the largest plan of either
+// overlay window, so that planning allocates nothing on a mouse move.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "ui/skin/overlay_draw.h"
+
+namespace skin {
+
+class OverlayPlan {
+ public:
+  static constexpr size_t kCapacity = 40;
+
+  void Add(const OverlayDraw& draw) { draws_[count_++] = draw; }
+  const OverlayDraw* begin() const { return draws_.data(); }
+  const OverlayDraw* end() const { return draws_.data() + count_; }
+  size_t size() const { return count_; }
+  const OverlayDraw& operator[](size_t i) const { return draws_[i]; }
+  bool operator==(const OverlayPlan& other) const { return std::equal(begin(), end(), other.begin(), other.end()); }
+
+ private:
+  std::array<OverlayDraw, kCapacity> draws_{};
+  size_t count_ = 0;
+};
+
+}  // namespace skin
