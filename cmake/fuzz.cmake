@@ -1,9 +1,10 @@
 # libFuzzer targets, built only with Clang and DQ_FUZZ=ON (the native-asan preset).
 #
-#   dq_add_fuzz_target(NAME <name> SOURCES <files...> [LIBRARIES <targets...>])
+#   dq_add_fuzz_target(NAME <name> SOURCES <files...> [LIBRARIES <targets...>] [CORPUS <seed folder name>])
 #
 # builds fuzz_<name> and registers the test fuzz.<name>: it runs for DQ_FUZZ_SECONDS, starting from the
-# committed seeds in tests/fuzz/corpus/<name>/; what it finds goes to the build folder, never to the seeds.
+# committed seeds in tests/fuzz/corpus/<name>/ (or /<CORPUS>/); what it finds goes to the build folder,
+# never to the seeds.
 option(DQ_FUZZ "Build the libFuzzer targets (Clang only)" OFF)
 set(DQ_FUZZ_SECONDS 15 CACHE STRING "How long each fuzz.* test runs, in seconds")
 
@@ -16,11 +17,14 @@ if(DQ_FUZZ)
 endif()
 
 function(dq_add_fuzz_target)
-  cmake_parse_arguments(PARSE_ARGV 0 FUZZ "" "NAME" "SOURCES;LIBRARIES")
+  cmake_parse_arguments(PARSE_ARGV 0 FUZZ "" "NAME;CORPUS" "SOURCES;LIBRARIES")
   if(NOT DQ_FUZZ)
     return()
   endif()
-  set(seeds ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${FUZZ_NAME})
+  if(NOT FUZZ_CORPUS)
+    set(FUZZ_CORPUS ${FUZZ_NAME})
+  endif()
+  set(seeds ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${FUZZ_CORPUS})
   set(work ${CMAKE_BINARY_DIR}/fuzz/${FUZZ_NAME})
   file(MAKE_DIRECTORY ${work}/corpus)
   add_executable(fuzz_${FUZZ_NAME} ${FUZZ_SOURCES})

@@ -1,29 +1,18 @@
-// Fuzz input as a card file: a read-only stream over the bytes, read by the card's own text reader.
+// Fuzz input as a card file, read by the card's own text reader (fmemopen refuses an empty buffer).
 #pragma once
 
 #include <stdio.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace fuzz {
 
-class CardBytes {
- public:
-  // fmemopen refuses an empty buffer; /dev/null is the empty file.
-  CardBytes(const uint8_t* data, size_t size)
-      : file_(size > 0 ? fmemopen(const_cast<uint8_t*>(data), size, "rb") : fopen("/dev/null", "rb")) {
-    if (file_ == nullptr) __builtin_trap();
-  }
-  ~CardBytes() {
-    if (file_ != nullptr) fclose(file_);
-  }
-  CardBytes(const CardBytes&) = delete;
-  CardBytes& operator=(const CardBytes&) = delete;
-  FILE* get() const { return file_; }
+using CardBytes = std::unique_ptr<FILE, int (*)(FILE*)>;
 
- private:
-  FILE* file_;
-};
+inline CardBytes OpenBytes(const void* data, size_t size) {
+  return CardBytes(size > 0 ? fmemopen(const_cast<void*>(data), size, "rb") : fopen("/dev/null", "rb"), fclose);
+}
 
 }  // namespace fuzz

@@ -1,6 +1,4 @@
 // ver.txt as the version reader reads it: the values must stay within the Version table's records.
-#include <cstddef>
-#include <cstdint>
 #include <cstring>
 
 #include "card/version_file.h"
@@ -9,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   card::ClearVersionValues();
-  fuzz::CardBytes bytes(data, size);
+  const fuzz::CardBytes bytes = fuzz::OpenBytes(data, size);
   card::CardTextReader text(bytes.get());
   card::ReadVersionText(text);
   if (std::strlen(card::ModelText()) > card::kVersionValueMax) __builtin_trap();

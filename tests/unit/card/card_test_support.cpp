@@ -4,7 +4,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "card/card_paths.h"
 #include "card/card_state.h"
@@ -58,6 +63,25 @@ void RemoveTree(const std::string& path) {
   }
   fs::remove_all(root, error);
 }
+
+#ifdef _WIN32
+LockedFile::LockedFile(std::string path) : path_(std::move(path)) {
+  handle_ = CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  locked_ = handle_ != INVALID_HANDLE_VALUE;
+}
+
+LockedFile::~LockedFile() {
+  if (locked_) CloseHandle(handle_);
+}
+#else
+LockedFile::LockedFile(std::string path) : path_(std::move(path)) {
+  locked_ = std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) == 0;
+}
+
+LockedFile::~LockedFile() {
+  if (locked_) std::system(("chattr -i '" + path_ + "'").c_str());
+}
+#endif
 
 ScratchFolder::ScratchFolder() {
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();

@@ -35,6 +35,22 @@ std::vector<std::string> EntriesOf(const std::string& folder);
 // Deletes a file or a folder with everything in it, making it writable first.
 void RemoveTree(const std::string& path);
 
+// A file that can be neither changed, removed nor replaced while this lives: held open without sharing on
+// Windows, immutable elsewhere (chattr +i, which needs root). locked() is false where that cannot be done.
+class LockedFile {
+ public:
+  explicit LockedFile(std::string path);
+  ~LockedFile();
+  LockedFile(const LockedFile&) = delete;
+  LockedFile& operator=(const LockedFile&) = delete;
+  bool locked() const { return locked_; }
+
+ private:
+  std::string path_;
+  void* handle_ = nullptr;
+  bool locked_ = false;
+};
+
 // A fresh, empty folder under the temporary folder, named after the running test; removed afterwards.
 class ScratchFolder {
  public:

@@ -75,17 +75,32 @@ TEST_F(SettingsWriter, ReadOnlyOldFileIsReplacedByAnOrdinaryFile) {
   EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
 }
 
-// An interrupted earlier save may have left temporary files, under any name; they neither block the save
-// nor are they removed: the program removes only what it made itself.
+// An interrupted earlier save may have left temporary files that cannot be changed or removed, under any
+// name; they neither block the save nor are they touched: the program removes only what it made itself.
 TEST_F(SettingsWriter, LeftoversOfEarlierSavesDoNotMatter) {
-  const std::string leftover = "config.txt.tmp";
-  const std::string clockLeftover = "RTC_time.ini.tmp";
-  cardtest::WriteBytes(CardFile(leftover), "half");
-  cardtest::WriteBytes(CardFile(clockLeftover), "half");
+  const Entries leftovers = {"RTC_time.ini.tmp", "config.txt.tmp"};
+  for (const std::string& name : leftovers) cardtest::WriteBytes(CardFile(name), "half");
+  cardtest::LockedFile clockLeftover(CardFile(leftovers[0])), configLeftover(CardFile(leftovers[1]));
+  if (!clockLeftover.locked() || !configLeftover.locked()) GTEST_SKIP() << "files cannot be locked here";
   card::ResetSettingsToDefaults();
   for (int save = 0; save < 2; ++save) EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
-  EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", clockLeftover, "config.txt", leftover}));
-  EXPECT_EQ(ReadBytes(CardFile(leftover)), "half");
+  EXPECT_EQ(ReadBytes(CardFile("config.txt")), kDefaultFile);
+  EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", leftovers[0], "config.txt", leftovers[1]}));
+}
+
+TEST_F(SettingsWriter, LockedConfigStaysAsItWasAndNoClockIsWritten) {
+  const std::string config = CardFile("config.txt");
+  cardtest::WriteBytes(config, kOldFile);
+  card::ResetSettingsToDefaults();
+  {
+    cardtest::LockedFile locked(config);
+    if (!locked.locked()) GTEST_SKIP() << "files cannot be locked here";
+    EXPECT_TRUE(card::ReplaceSettingsFile().error) << "a reason is given";
+    EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kConfigNotWritten);
+  }
+  EXPECT_EQ(sink_.failures, 1);
+  EXPECT_EQ(ReadBytes(config), kOldFile);
+  EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
 }
 
 TEST_F(SettingsWriter, MissingCardFolderIsReportedOnceAndNothingIsCreated) {
@@ -94,7 +109,6 @@ TEST_F(SettingsWriter, MissingCardFolderIsReportedOnceAndNothingIsCreated) {
   card::ResetSettingsToDefaults();
   EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kConfigNotWritten);
   EXPECT_EQ(sink_.failures, 1);
-  EXPECT_TRUE(card::ReplaceSettingsFile().error) << "a reason is given";
   EXPECT_FALSE(cardtest::Exists(pulled));
   EXPECT_EQ(EntriesOf(folder_.path()), Entries{});
 }

@@ -1,4 +1,4 @@
-// The settings writer against what only Windows has: file attributes and files held open by others.
+// The settings writer against what only Windows has: file attributes.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -15,20 +15,6 @@ using cardtest::ReadBytes;
 using Entries = std::vector<std::string>;
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
-
-// Held open without sharing, as another program may hold it: it can be neither opened nor replaced.
-class HeldFile {
- public:
-  explicit HeldFile(const std::string& path)
-      : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~HeldFile() { CloseHandle(handle_); }
-  HeldFile(const HeldFile&) = delete;
-  HeldFile& operator=(const HeldFile&) = delete;
-  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
 
 class SettingsWriterProtectedOldFile : public cardtest::SettingsWriter, public testing::WithParamInterface<DWORD> {};
 
@@ -51,20 +37,6 @@ INSTANTIATE_TEST_SUITE_P(Attributes, SettingsWriterProtectedOldFile,
 
 using SettingsWriterHeldFile = cardtest::SettingsWriter;
 
-TEST_F(SettingsWriterHeldFile, ConfigHeldOpenByAnotherProgramStaysAsItWas) {
-  const std::string config = CardFile("config.txt");
-  cardtest::WriteBytes(config, kOldFile);
-  card::ResetSettingsToDefaults();
-  {
-    HeldFile held(config);
-    ASSERT_TRUE(held.held());
-    EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kConfigNotWritten);
-  }
-  EXPECT_EQ(sink_.failures, 1);
-  EXPECT_EQ(ReadBytes(config), kOldFile);
-  EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
-}
-
 TEST_F(SettingsWriterHeldFile, ProtectedConfigThatCannotBeReplacedGetsItsAttributesBack) {
   const std::string config = CardFile("config.txt");
   cardtest::WriteBytes(config, kOldFile);
@@ -72,28 +44,14 @@ TEST_F(SettingsWriterHeldFile, ProtectedConfigThatCannotBeReplacedGetsItsAttribu
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), kProtected));
   card::ResetSettingsToDefaults();
   {
-    HeldFile held(config);
-    ASSERT_TRUE(held.held());
+    cardtest::LockedFile held(config);
+    ASSERT_TRUE(held.locked());
     card::WriteSettings(sink_);
   }
   EXPECT_EQ(sink_.failures, 1);
   EXPECT_EQ(ReadBytes(config), kOldFile);
   EXPECT_EQ(Attributes(config) & kProtected, kProtected);
   EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
-}
-
-// A leftover that can be neither written nor removed, under the name one fixed temporary name would have.
-TEST_F(SettingsWriterHeldFile, LeftoverHeldOpenDoesNotBlockTheSave) {
-  const std::string leftover = CardFile("config.txt.tmp");
-  cardtest::WriteBytes(leftover, "half");
-  card::ResetSettingsToDefaults();
-  {
-    HeldFile held(leftover);
-    ASSERT_TRUE(held.held());
-    EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
-  }
-  EXPECT_EQ(ReadBytes(CardFile("config.txt")), kDefaultFile);
-  EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", "config.txt", "config.txt.tmp"}));
 }
 
 }  // namespace
