@@ -1,9 +1,8 @@
-// Fuzz input as a card file, read by the card's own text reader (fmemopen refuses an empty buffer).
+// Fuzz input as a card file for the card's own text reader (fmemopen refuses an empty buffer).
 #pragma once
 
 #include <stdio.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 

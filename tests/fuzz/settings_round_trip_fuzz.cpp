@@ -7,9 +7,7 @@
 #include "card/settings_table.h"
 #include "tests/fuzz/card_bytes.h"
 
-namespace {
-
-std::array<int32_t, card::kSettingCount> ReadTable(const void* data, size_t size) {
+static std::array<int32_t, card::kSettingCount> ReadTable(const void* data, size_t size) {
   card::ClearSettings();
   const fuzz::CardBytes bytes = fuzz::OpenBytes(data, size);
   card::CardTextReader text(bytes.get());
@@ -18,8 +16,6 @@ std::array<int32_t, card::kSettingCount> ReadTable(const void* data, size_t size
   for (int row = 0; row < card::kSettingCount; ++row) values[row] = card::GetSetting(row);
   return values;
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto first = ReadTable(data, size);

@@ -41,12 +41,6 @@ TEST(CardLineReader, CrLfAndLfLineEndsReadAlike) {
   EXPECT_EQ(LinesOf(folder, "A\rB\r\r\nC\r"), (Lines{"A\rB\r", "C\r"}));
 }
 
-TEST(CardText, EveryLfIsWrittenAsCrLf) {
-  EXPECT_EQ(card::ToCardText("a=1\nb=2\n"), "a=1\r\nb=2\r\n");
-  EXPECT_EQ(card::ToCardText("a\r\n"), "a\r\r\n");
-  EXPECT_EQ(card::ToCardText(""), "");
-}
-
 TEST(CardLineReader, CtrlZEndsTheFile) {
   ScratchFolder folder;
   EXPECT_EQ(LinesOf(folder, "Model=A\r\n\x1aVersion=B\r\n"), (Lines{"Model=A"}));

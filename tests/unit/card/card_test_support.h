@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +18,7 @@ struct RecordingSink : card::CardWriteFailureSink {
   void OnCardNotWritable() override { ++failures; }
 };
 
-#ifdef _WIN32
-inline constexpr char kSeparator = '\\';
-#else
-inline constexpr char kSeparator = '/';
-#endif
+inline constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
 // Byte-exact file access, bypassing the card code. A file that cannot be read gives kNoFile.
 inline constexpr char kNoFile[] = "<no such file>";
@@ -47,7 +44,9 @@ class LockedFile {
 
  private:
   std::string path_;
+#ifdef _WIN32
   void* handle_ = nullptr;
+#endif
   bool locked_ = false;
 };
 

