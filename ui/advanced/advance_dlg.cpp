@@ -36,7 +36,7 @@ std::vector<UINT> CollectOverlayBitmapIds() {
 const fw::MessageEntry<CAdvanceDlg> CAdvanceDlg::kMessages[] = {
     fw::OnMessage(WM_TIMER, &CAdvanceDlg::OnTimer),
     fw::OnCommandRange(IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 2, &CAdvanceDlg::OnChoice),
-    fw::OnNotify(IDC_ADV_PARTITION_SLIDER, NM_CUSTOMDRAW, &CAdvanceDlg::OnSliderMoved),
+    fw::OnNotify(IDC_ADV_PARTITION_SLIDER, skin::kSliderMoved, &CAdvanceDlg::OnSliderMoved),
 };
 
 CAdvanceDlg::CAdvanceDlg() : CSkinnedDialog(IDD_ADVANCED, IDB_ADV_BACKGROUND) {

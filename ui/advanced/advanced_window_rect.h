@@ -1,5 +1,7 @@
 // The main window's screen rectangle, recorded by the main window just before it opens the advanced
-// window, which places itself at the main window's top-right corner.
+// window, which places itself at the main window's top-right corner. Process-wide, like the Advanced snapshot:
+// the main window writes it and the advanced window reads it while it places itself, and the two windows share
+// no object through which it could be passed.
 #pragma once
 
 #include <cstdint>

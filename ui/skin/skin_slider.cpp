@@ -16,9 +16,18 @@ constexpr int kMinimumSizeForLayout = 10;
 constexpr int kBandHeight = 8;
 constexpr int kBandRight = 332;
 
-// The Thumb's procedure before ours, and the slider whose Thumb it is: one slider at a time.
-WNDPROC g_previousThumbProc = nullptr;
-CSkinSlider* g_thumbSlider = nullptr;
+// The Thumb's procedure before ours, and the slider whose Thumb it is. ThumbProc is a plain window procedure
+// with no object of its own, so these live where it can find them: process-wide, which allows one slider at
+// a time (the advanced window's); a newer slider takes the hook over.
+struct ThumbHook {
+  WNDPROC previousProc = nullptr;
+  CSkinSlider* slider = nullptr;
+};
+
+ThumbHook& TheThumbHook() {
+  static ThumbHook hook;
+  return hook;
+}
 
 bool RegisterSliderClass() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -50,8 +59,8 @@ CSkinSlider::~CSkinSlider() {
   // Take the Thumb procedure off before the Thumb goes, so that no message can reach a dead slider.
   if (thumb_.m_hWnd &&
       reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC)) == &CSkinSlider::ThumbProc)
-    ::SetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previousThumbProc));
-  if (g_thumbSlider == this) g_thumbSlider = nullptr;
+    ::SetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TheThumbHook().previousProc));
+  if (TheThumbHook().slider == this) TheThumbHook().slider = nullptr;
 }
 
 bool CSkinSlider::Create(const RECT& rect, HWND parent, UINT id) {
@@ -67,9 +76,9 @@ bool CSkinSlider::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 LRESULT CSkinSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   if (thumb_.Create(kInitialThumbRect, m_hWnd, kThumbId)) {
-    g_previousThumbProc = reinterpret_cast<WNDPROC>(
+    TheThumbHook().previousProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinSlider::ThumbProc)));
-    g_thumbSlider = this;
+    TheThumbHook().slider = this;
   }
   return 0;
 }
@@ -93,7 +102,7 @@ LRESULT CSkinSlider::OnPaint(WPARAM, LPARAM) {
 LRESULT CSkinSlider::OnLButtonDown(WPARAM, LPARAM lParam) {
   MoveThumbCentre(GET_X_LPARAM(lParam));
   ReadPositionFromThumb();
-  Notify(NM_CUSTOMDRAW);
+  Notify(kSliderMoved);
   return Default();
 }
 
@@ -172,15 +181,16 @@ void CSkinSlider::OnThumbMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   MoveThumbCentre(x);
   if (drag) Invalidate(false);
   ReadPositionFromThumb();
-  Notify(message == WM_LBUTTONUP ? NM_RELEASEDCAPTURE : NM_CUSTOMDRAW);
+  Notify(message == WM_LBUTTONUP ? NM_RELEASEDCAPTURE : kSliderMoved);
 }
 
 LRESULT CALLBACK CSkinSlider::ThumbProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // A quick second press on the Thumb arrives as a double click (the button class asks for them): it is
   // a press like any other for the slider, as it is for the button behind.
-  WNDPROC previous = g_previousThumbProc;
+  const ThumbHook& hook = TheThumbHook();
+  const WNDPROC previous = hook.previousProc;
   try {
-    if (g_thumbSlider && g_thumbSlider->thumb_.m_hWnd == window) g_thumbSlider->OnThumbMessage(message, wParam, lParam);
+    if (hook.slider && hook.slider->thumb_.m_hWnd == window) hook.slider->OnThumbMessage(message, wParam, lParam);
   } catch (...) {
     // Exceptions never cross into the platform's dispatch.
   }

@@ -1,11 +1,13 @@
 // CSkinSlider: a horizontal slider drawn from bitmaps. The channel is two images, one stretched left of
 // the knob and one right of it; the knob (the Thumb) is a CSkinButton moved along the channel. Presses on
 // the channel and drags of the Thumb set the position (0..80) and are reported to the owner, or the
-// parent, as WM_NOTIFY: NM_CUSTOMDRAW for every press and dragging move, NM_RELEASEDCAPTURE on release.
+// parent, as WM_NOTIFY: kSliderMoved for every press and dragging move, NM_RELEASEDCAPTURE on release.
 //
-// The Thumb's messages pass a window procedure of the slider's before the button's own, through two
-// process-wide variables: only one slider may exist at a time.
+// The Thumb's messages pass a window procedure of the slider's before the button's own (see ThumbHook in
+// skin_slider.cpp): only one slider may exist at a time.
 #pragma once
+
+#include <commctrl.h>
 
 #include "framework/gdi.h"
 #include "framework/message_table.h"
@@ -14,6 +16,10 @@
 #include "ui/skin/slider_geometry.h"
 
 namespace skin {
+
+// The notification of every press and dragging move. It carries the code that the layout's trackbar sends
+// while it tracks, so that the window that owns the slider handles both the same way.
+constexpr int kSliderMoved = NM_CUSTOMDRAW;
 
 class CSkinSlider : public fw::CWnd {
  public:
