@@ -7,6 +7,8 @@
 // skin_slider.cpp): only one slider may exist at a time.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "framework/gdi.h"
