@@ -57,14 +57,17 @@ build_native() {
 DQ_XVFB_PID=
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  say "starting Xvfb on :$n"
-  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and names it when it is ready: two runs that start at once (several
+  # people on one machine) cannot take the same display and move each other's pointer.
+  local number_file="$DQ_BUILD_DIR/xvfb-display" i
+  mkdir -p "$DQ_BUILD_DIR"
+  : >"$number_file"
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
   DQ_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  for i in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+  export DISPLAY=":$(tr -dc 0-9 <"$number_file")"
+  say "started Xvfb on $DISPLAY"
+  xdpyinfo >/dev/null 2>&1 && return 0
   say "Xvfb did not start"; return 1
 }
 
