@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "tests/unit/skin/dib_canvas.h"
 
 namespace {
@@ -48,19 +46,6 @@ TEST(DrawNineSlice, ABandNarrowerThanItsCornersStaysWithinItsRows) {
     EXPECT_EQ(target.Get(x, 10), kUntouched) << x;
   }
   EXPECT_EQ(target.Get(30, 5), kEdge);
-}
-
-// A Thumb from a card value can stand anywhere: a band then reaches far beyond the slider on one side.
-TEST(DrawNineSlice, ABandReachingFarOutsideDrawsItsVisiblePartInPlace) {
-  DibCanvas image = ChannelImage();
-  DibCanvas left(60, 12, kUntouched), right(60, 12, kUntouched);
-  left.Draw([&](HDC dc) { skin::DrawNineSlice(dc, image.bitmap(), RECT{INT_MIN, 2, 40, 10}); });
-  right.Draw([&](HDC dc) { skin::DrawNineSlice(dc, image.bitmap(), RECT{20, 2, INT_MAX, 10}); });
-  EXPECT_EQ(left.Get(5, 5), kMiddle);
-  EXPECT_EQ(left.Get(35, 5), kEdge) << "the band's right end";
-  EXPECT_EQ(left.Get(45, 5), kUntouched);
-  EXPECT_EQ(right.Get(25, 5), kEdge) << "the band's left end";
-  EXPECT_EQ(right.Get(55, 5), kMiddle);
 }
 
 TEST(DrawNineSlice, AnEmptyImageDrawsNothing) {
