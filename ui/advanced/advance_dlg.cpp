@@ -33,22 +33,20 @@ std::vector<UINT> CollectOverlayBitmapIds() {
 
 }  // namespace
 
-const fw::MessageEntry<CAdvanceDlg> CAdvanceDlg::kMessages[] = {
-    fw::OnMessage(WM_TIMER, &CAdvanceDlg::OnTimer),
-    fw::OnCommandRange(IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 2, &CAdvanceDlg::OnChoice),
-    fw::OnNotify(IDC_ADV_PARTITION_SLIDER, skin::kSliderMoved, &CAdvanceDlg::OnSliderMoved),
-};
+std::span<const fw::MessageEntry<CAdvanceDlg>> CAdvanceDlg::MessageTable() {
+  static constexpr fw::MessageEntry<CAdvanceDlg> kEntries[] = {
+      fw::OnTimer(&CAdvanceDlg::OnTimer),
+      fw::OnCommandRange(IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 2, &CAdvanceDlg::OnChoice),
+      fw::OnNotify(IDC_ADV_PARTITION_SLIDER, skin::kSliderMoved, &CAdvanceDlg::OnSliderMoved),
+  };
+  return kEntries;
+}
 
-CAdvanceDlg::CAdvanceDlg() : CSkinnedDialog(IDD_ADVANCED, IDB_ADV_BACKGROUND) {
+CAdvanceDlg::CAdvanceDlg() : WithMessageTable(IDD_ADVANCED, IDB_ADV_BACKGROUND) {
   RegisterTrackbarClass();
   card::LoadAdvancedSnapshot(working_);
   snappedSliderPosition_ = SnappedSliderPosition(working_[kPartitionTerritorySlot]);
   EnableOverlay();
-}
-
-bool CAdvanceDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-         CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
 }
 
 std::span<const UINT> CAdvanceDlg::OverlayBitmapIds() const {
@@ -130,11 +128,10 @@ LRESULT CAdvanceDlg::OnSliderMoved(NMHDR* header) {
   return 0;
 }
 
-LRESULT CAdvanceDlg::OnTimer(WPARAM id, LPARAM lParam) {
-  if (id != kSnapTimer) return CSkinnedDialog::OnTimer(id, lParam);
+void CAdvanceDlg::OnTimer(UINT_PTR id) {
+  if (id != kSnapTimer) return CSkinnedDialog::OnTimer(id);
   KillTimer(kSnapTimer);
   if (working_[kMemoryPartitionSlot] != 0) slider_.SetPos(snappedSliderPosition_);
-  return 0;
 }
 
 skin::OverlayPlan CAdvanceDlg::PlanMarkers() const { return MarkerRefreshPlan(working_); }

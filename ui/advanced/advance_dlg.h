@@ -19,7 +19,7 @@
 
 namespace advanced {
 
-class CAdvanceDlg : public skin::CSkinnedDialog {
+class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialog> {
  public:
   CAdvanceDlg();
 
@@ -36,10 +36,9 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   void DoDataExchange() override;
   BOOL OnInitDialog() override;
   void OnOK() override;
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  LRESULT OnTimer(WPARAM id, LPARAM lParam);
+  void OnTimer(UINT_PTR id);
   void OnChoice(UINT id);
   LRESULT OnSliderMoved(NMHDR* header);
 
@@ -53,7 +52,8 @@ class CAdvanceDlg : public skin::CSkinnedDialog {
   skin::OverlayPlan PlanMarkers() const override;
   skin::OverlayPlan PlanHover(POINT cursor) const override;
 
-  static const fw::MessageEntry<CAdvanceDlg> kMessages[];
+  friend WithMessageTable;
+  static std::span<const fw::MessageEntry<CAdvanceDlg>> MessageTable();
 
   int32_t working_[kAdvancedSlotCount] = {};
   int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider

@@ -9,18 +9,16 @@ namespace dialogs {
 // The frame's paint, size, close and drag handlers come from the base's table. Cancel and a close
 // message end through the frame's OnCancel, which releases the background unless it is already gone;
 // the chosen index then stays -1.
-const fw::MessageEntry<CWorldTimeDlg> CWorldTimeDlg::kMessages[] = {
-    fw::OnCommand(IDOK, &CWorldTimeDlg::OnApply),
-};
+std::span<const fw::MessageEntry<CWorldTimeDlg>> CWorldTimeDlg::MessageTable() {
+  static constexpr fw::MessageEntry<CWorldTimeDlg> kEntries[] = {
+      fw::OnCommand(IDOK, &CWorldTimeDlg::OnApply),
+  };
+  return kEntries;
+}
 
 CWorldTimeDlg::CWorldTimeDlg(int initialIndex, fw::CWnd* parent)
-    : CSkinnedDialog(IDD_WORLD_TIME, IDB_WORLD_TIME_BACKGROUND, parent),
+    : WithMessageTable(IDD_WORLD_TIME, IDB_WORLD_TIME_BACKGROUND, parent),
       chosenIndex_(initialIndex == -1 ? kDefaultTimeZone : initialIndex) {}
-
-bool CWorldTimeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-         CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
-}
 
 void CWorldTimeDlg::DoDataExchange() {
   applyButton_.SubclassDlgItem(IDOK, m_hWnd);

@@ -2,13 +2,15 @@
 // The caller reads ChosenIndex() after the run: the entry chosen with Apply, or -1 for none.
 #pragma once
 
+#include <span>
+
 #include "framework/button.h"
 #include "ui/skin/skin_button.h"
 #include "ui/skin/skinned_dialog.h"
 
 namespace dialogs {
 
-class CWorldTimeDlg : public skin::CSkinnedDialog {
+class CWorldTimeDlg : public fw::WithMessageTable<CWorldTimeDlg, skin::CSkinnedDialog> {
  public:
   // The entry to select when the list opens; -1 selects the default zone (" UTC+09:00").
   explicit CWorldTimeDlg(int initialIndex, fw::CWnd* parent = nullptr);
@@ -19,12 +21,12 @@ class CWorldTimeDlg : public skin::CSkinnedDialog {
  protected:
   void DoDataExchange() override;
   BOOL OnInitDialog() override;
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   void OnApply();
 
-  static const fw::MessageEntry<CWorldTimeDlg> kMessages[];
+  friend WithMessageTable;
+  static std::span<const fw::MessageEntry<CWorldTimeDlg>> MessageTable();
 
   int chosenIndex_;
   skin::CSkinButton applyButton_;

@@ -45,28 +45,26 @@ void DrawVersionLine(HDC dc, const wchar_t* label, const char* value, const RECT
 
 }  // namespace
 
-const fw::MessageEntry<CConfigureDlg> CConfigureDlg::kMessages[] = {
-    fw::OnMessage(WM_SYSCOMMAND, &CConfigureDlg::OnSysCommand),
-    fw::OnMessage(WM_PAINT, &CConfigureDlg::OnPaint),
-    fw::OnMessage(WM_QUERYDRAGICON, &CConfigureDlg::OnQueryDragIcon),
-    fw::OnMessage(WM_TIMER, &CConfigureDlg::OnTimer),
-    fw::OnMessage(kBringToFrontMessage, &CConfigureDlg::OnBringToFront),
-    fw::OnCommand(IDC_MAIN_ADVANCED, &CConfigureDlg::OnAdvanced),
-    fw::OnCommand(IDC_MAIN_SYSTEM_TIME, &CConfigureDlg::OnSystemTime),
-    fw::OnCommand(IDC_MAIN_WORLD_TIME, &CConfigureDlg::OnWorldTime),
-    fw::OnCommand(IDC_MAIN_RESET, &CConfigureDlg::OnReset),
-    fw::OnCommandRange(IDC_MAIN_AUTO_PARKING_ON, IDC_MAIN_NIGHT_BRIGHT_0 + 4, &CConfigureDlg::OnChoice),
-};
-
-CConfigureDlg::CConfigureDlg()
-    : CSkinnedDialog(IDD_MAIN, IDB_MAIN_BACKGROUND),
-      icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
-  EnableOverlay();
+std::span<const fw::MessageEntry<CConfigureDlg>> CConfigureDlg::MessageTable() {
+  static constexpr fw::MessageEntry<CConfigureDlg> kEntries[] = {
+      fw::OnMessage(WM_SYSCOMMAND, &CConfigureDlg::OnSysCommand),
+      fw::OnPaint(&CConfigureDlg::OnPaint),
+      fw::OnMessage(WM_QUERYDRAGICON, &CConfigureDlg::OnQueryDragIcon),
+      fw::OnTimer(&CConfigureDlg::OnTimer),
+      fw::OnMessage(kBringToFrontMessage, &CConfigureDlg::OnBringToFront),
+      fw::OnCommand(IDC_MAIN_ADVANCED, &CConfigureDlg::OnAdvanced),
+      fw::OnCommand(IDC_MAIN_SYSTEM_TIME, &CConfigureDlg::OnSystemTime),
+      fw::OnCommand(IDC_MAIN_WORLD_TIME, &CConfigureDlg::OnWorldTime),
+      fw::OnCommand(IDC_MAIN_RESET, &CConfigureDlg::OnReset),
+      fw::OnCommandRange(IDC_MAIN_AUTO_PARKING_ON, IDC_MAIN_NIGHT_BRIGHT_0 + 4, &CConfigureDlg::OnChoice),
+  };
+  return kEntries;
 }
 
-bool CConfigureDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-         CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
+CConfigureDlg::CConfigureDlg()
+    : WithMessageTable(IDD_MAIN, IDB_MAIN_BACKGROUND),
+      icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
+  EnableOverlay();
 }
 
 BOOL CConfigureDlg::OnInitDialog() {
@@ -113,12 +111,11 @@ void CConfigureDlg::ApplySmallScreenRule() {
   if (position) SetWindowPos(nullptr, position->x, position->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-LRESULT CConfigureDlg::OnPaint(WPARAM, LPARAM) {
+void CConfigureDlg::OnPaint() {
   fw::PaintDC paint(m_hWnd);
   PaintBackground(paint.get());
   PaintTexts(paint.get());
   CheckForeground();
-  return 0;
 }
 
 void CConfigureDlg::PaintTexts(HDC dc) {
@@ -151,10 +148,10 @@ LRESULT CConfigureDlg::OnBringToFront(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CConfigureDlg::OnTimer(WPARAM id, LPARAM lParam) {
-  if (id != kClockTimer) return CSkinnedDialog::OnTimer(id, lParam);
+void CConfigureDlg::OnTimer(UINT_PTR id) {
+  if (id != kClockTimer) return CSkinnedDialog::OnTimer(id);
   if (CompareClockStep() == 0) FormatClockStep();
-  return Default();
+  Default();
 }
 
 void CConfigureDlg::OnChoice(UINT id) {

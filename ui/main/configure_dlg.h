@@ -4,6 +4,8 @@
 // copied over the buttons outside the paint cycle and restored by the one-shot Refresh timer.
 #pragma once
 
+#include <span>
+
 #include <array>
 #include <cstdint>
 
@@ -27,7 +29,7 @@ constexpr wchar_t kMainWindowTitle[] = L"DQ-918LX";
 constexpr UINT_PTR kClockTimer = 1001;
 constexpr UINT kClockPeriod = 1000;
 
-class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailureSink {
+class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedDialog>, private card::CardWriteFailureSink {
  public:
   CConfigureDlg();
 
@@ -37,7 +39,6 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   BOOL OnInitDialog() override;
   // The Apply operation.
   void OnOK() override;
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   // card::CardWriteFailureSink: the no-card box, and no ejection this time.
@@ -48,14 +49,14 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   void ApplySmallScreenRule();
 
   // Painting (configure_dlg.cpp).
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  void OnPaint();
   void PaintTexts(HDC dc);
 
   // Messages and commands (configure_dlg.cpp).
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnBringToFront(WPARAM wParam, LPARAM lParam);
-  LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+  void OnTimer(UINT_PTR id);
   void OnChoice(UINT id);
   void OnAdvanced();
 
@@ -75,7 +76,8 @@ class CConfigureDlg : public skin::CSkinnedDialog, private card::CardWriteFailur
   void OnReset();
   void CopyAdvancedValuesToSettings();
 
-  static const fw::MessageEntry<CConfigureDlg> kMessages[];
+  friend WithMessageTable;
+  static std::span<const fw::MessageEntry<CConfigureDlg>> MessageTable();
 
   std::array<fw::CBitmapButton, kActionCount> actionButtons_;
   std::array<fw::CBitmapButton, kChoiceCount> choiceButtons_;

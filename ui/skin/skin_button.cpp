@@ -13,13 +13,16 @@ constexpr DWORD kHoverMilliseconds = 10;
 
 }  // namespace
 
-const fw::MessageEntry<CSkinButton> CSkinButton::kMessages[] = {
-    fw::OnMessage(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
-    fw::OnMessage(WM_LBUTTONUP, &CSkinButton::OnLButtonUp),
-    fw::OnMessage(WM_MOUSEHOVER, &CSkinButton::OnMouseHover),
-    fw::OnMessage(WM_MOUSELEAVE, &CSkinButton::OnMouseLeave),
-    fw::OnMessage(WM_MOUSEMOVE, &CSkinButton::OnMouseMove),
-};
+std::span<const fw::MessageEntry<CSkinButton>> CSkinButton::MessageTable() {
+  static constexpr fw::MessageEntry<CSkinButton> kEntries[] = {
+      fw::OnMouse(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
+      fw::OnMouse(WM_LBUTTONUP, &CSkinButton::OnLButtonUp),
+      fw::OnMessage(WM_MOUSEHOVER, &CSkinButton::OnMouseHover),
+      fw::OnMessage(WM_MOUSELEAVE, &CSkinButton::OnMouseLeave),
+      fw::OnMouse(WM_MOUSEMOVE, &CSkinButton::OnMouseMove),
+  };
+  return kEntries;
+}
 
 bool CSkinButton::Create(const RECT& rect, HWND parent, UINT id) {
   return CButton::Create(L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
@@ -57,21 +60,16 @@ void CSkinButton::DrawItem(DRAWITEMSTRUCT* item) {
            SRCCOPY);
 }
 
-bool CSkinButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-         CButton::OnWndMsg(message, wParam, lParam, result);
-}
-
-LRESULT CSkinButton::OnLButtonDown(WPARAM, LPARAM) {
+void CSkinButton::OnLButtonDown(UINT, POINT) {
   pressed_ = 1;
   Invalidate(false);
-  return Default();
+  Default();
 }
 
-LRESULT CSkinButton::OnLButtonUp(WPARAM, LPARAM) {
+void CSkinButton::OnLButtonUp(UINT, POINT) {
   pressed_ = 0;
   Invalidate(false);
-  return Default();
+  Default();
 }
 
 LRESULT CSkinButton::OnMouseHover(WPARAM, LPARAM) {
@@ -86,7 +84,7 @@ LRESULT CSkinButton::OnMouseLeave(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CSkinButton::OnMouseMove(WPARAM, LPARAM) {
+void CSkinButton::OnMouseMove(UINT, POINT) {
   if (IsWindowEnabled()) {
     // Every move renews the request, so each pause of 10 ms over the button brings a new hover report.
     // Hover and leave go in one request: Wine 8 replaces the tracking on every call, so a separate
@@ -94,7 +92,7 @@ LRESULT CSkinButton::OnMouseMove(WPARAM, LPARAM) {
     TRACKMOUSEEVENT tracking{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd, kHoverMilliseconds};
     ::TrackMouseEvent(&tracking);
   }
-  return Default();
+  Default();
 }
 
 void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons) {

@@ -10,7 +10,7 @@
 
 namespace skin {
 
-class CSkinButton : public fw::CButton {
+class CSkinButton : public fw::WithMessageTable<CSkinButton, fw::CButton> {
  public:
   // No caption, WS_CHILD | WS_VISIBLE; the attach hook makes it owner-drawn.
   bool Create(const RECT& rect, HWND parent, UINT id);
@@ -27,16 +27,16 @@ class CSkinButton : public fw::CButton {
  protected:
   void PreSubclassWindow() override;
   void DrawItem(DRAWITEMSTRUCT* item) override;
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+  void OnLButtonDown(UINT keys, POINT at);
+  void OnLButtonUp(UINT keys, POINT at);
   LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
   LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+  void OnMouseMove(UINT keys, POINT at);
 
-  static const fw::MessageEntry<CSkinButton> kMessages[];
+  friend WithMessageTable;
+  static std::span<const fw::MessageEntry<CSkinButton>> MessageTable();
 
   fw::UniqueBitmap strip_;
   int pressed_ = 0;

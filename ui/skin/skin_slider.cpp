@@ -47,13 +47,16 @@ bool RegisterSliderClass() {
 
 }  // namespace
 
-const fw::MessageEntry<CSkinSlider> CSkinSlider::kMessages[] = {
-    fw::OnMessage(WM_CREATE, &CSkinSlider::OnCreate),
-    fw::OnMessage(WM_SIZE, &CSkinSlider::OnSize),
-    fw::OnMessage(WM_PAINT, &CSkinSlider::OnPaint),
-    fw::OnMessage(WM_LBUTTONDOWN, &CSkinSlider::OnLButtonDown),
-    fw::OnMessage(WM_LBUTTONUP, &CSkinSlider::OnLButtonUp),
-};
+std::span<const fw::MessageEntry<CSkinSlider>> CSkinSlider::MessageTable() {
+  static constexpr fw::MessageEntry<CSkinSlider> kEntries[] = {
+      fw::OnMessage(WM_CREATE, &CSkinSlider::OnCreate),
+      fw::OnSize(&CSkinSlider::OnSize),
+      fw::OnPaint(&CSkinSlider::OnPaint),
+      fw::OnMouse(WM_LBUTTONDOWN, &CSkinSlider::OnLButtonDown),
+      fw::OnMouse(WM_LBUTTONUP, &CSkinSlider::OnLButtonUp),
+  };
+  return kEntries;
+}
 
 CSkinSlider::~CSkinSlider() {
   // Take the Thumb procedure off before the Thumb goes, so that no message can reach a dead slider.
@@ -68,11 +71,6 @@ bool CSkinSlider::Create(const RECT& rect, HWND parent, UINT id) {
   return CreateEx(0, kSliderClass, L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
 }
 
-bool CSkinSlider::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-         CWnd::OnWndMsg(message, wParam, lParam, result);
-}
-
 LRESULT CSkinSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
   if (thumb_.Create(kInitialThumbRect, m_hWnd, kThumbId)) {
@@ -83,34 +81,32 @@ LRESULT CSkinSlider::OnCreate(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CSkinSlider::OnSize(WPARAM, LPARAM lParam) {
-  const LRESULT result = Default();
-  if (LOWORD(lParam) < kMinimumSizeForLayout || HIWORD(lParam) < kMinimumSizeForLayout) return result;
+void CSkinSlider::OnSize(UINT, SIZE size) {
+  Default();
+  if (size.cx < kMinimumSizeForLayout || size.cy < kMinimumSizeForLayout) return;
   PlaceThumb(position_);
-  return result;
 }
 
-LRESULT CSkinSlider::OnPaint(WPARAM, LPARAM) {
+void CSkinSlider::OnPaint() {
   fw::PaintDC paint(m_hWnd);
   // The bands follow the position, not the Thumb's window, which a drag may have put a little apart.
   const RECT thumb = ThumbRect(position_);
   DrawNineSlice(paint.get(), channelLeft_.get(), RECT{0, 0, thumb.left, kBandHeight});
   DrawNineSlice(paint.get(), channelRight_.get(), RECT{thumb.right, 0, kBandRight, kBandHeight});
-  return 0;
 }
 
-LRESULT CSkinSlider::OnLButtonDown(WPARAM, LPARAM lParam) {
-  MoveThumbCentre(GET_X_LPARAM(lParam));
+void CSkinSlider::OnLButtonDown(UINT, POINT at) {
+  MoveThumbCentre(at.x);
   ReadPositionFromThumb();
   Notify(kSliderMoved);
-  return Default();
+  Default();
 }
 
-LRESULT CSkinSlider::OnLButtonUp(WPARAM, LPARAM lParam) {
-  MoveThumbCentre(GET_X_LPARAM(lParam));
+void CSkinSlider::OnLButtonUp(UINT, POINT at) {
+  MoveThumbCentre(at.x);
   ReadPositionFromThumb();
   Notify(NM_RELEASEDCAPTURE);
-  return Default();
+  Default();
 }
 
 int CSkinSlider::LoadThumbBitmap() {

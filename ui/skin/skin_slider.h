@@ -7,6 +7,8 @@
 // skin_slider.cpp): only one slider may exist at a time.
 #pragma once
 
+#include <span>
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -23,7 +25,7 @@ namespace skin {
 // while it tracks, so that the window that owns the slider handles both the same way.
 constexpr int kSliderMoved = NM_CUSTOMDRAW;
 
-class CSkinSlider : public fw::CWnd {
+class CSkinSlider : public fw::WithMessageTable<CSkinSlider, fw::CWnd> {
  public:
   static constexpr UINT kThumbId = 1003;
   static constexpr UINT kThumbStripId = 351;  // four 31 x 8 frames: normal, hover, pressed, disabled
@@ -53,14 +55,13 @@ class CSkinSlider : public fw::CWnd {
   SIZE ThumbSize() const { return {thumbWidth_, thumbHeight_}; }
 
  protected:
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+  void OnSize(UINT type, SIZE size);
+  void OnPaint();
+  void OnLButtonDown(UINT keys, POINT at);
+  void OnLButtonUp(UINT keys, POINT at);
 
   static LRESULT CALLBACK ThumbProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnThumbMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -71,7 +72,8 @@ class CSkinSlider : public fw::CWnd {
   void ReadPositionFromThumb();
   void Notify(int code) const;
 
-  static const fw::MessageEntry<CSkinSlider> kMessages[];
+  friend WithMessageTable;
+  static std::span<const fw::MessageEntry<CSkinSlider>> MessageTable();
 
   int minimum_ = 0;
   int maximum_ = 80;

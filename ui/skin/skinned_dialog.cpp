@@ -5,14 +5,18 @@
 
 namespace skin {
 
-const fw::MessageEntry<CSkinnedDialog> CSkinnedDialog::kMessages[] = {
-    fw::OnMessage(WM_SIZE, &CSkinnedDialog::OnSize),
-    fw::OnMessage(WM_PAINT, &CSkinnedDialog::OnPaint),
-    fw::OnMessage(WM_LBUTTONDOWN, &CSkinnedDialog::OnLButtonDown),
-    fw::OnMessage(WM_MOUSEMOVE, &CSkinnedDialog::OnMouseMove),
-    fw::OnMessage(WM_CLOSE, &CSkinnedDialog::OnClose),
-    fw::OnMessage(WM_TIMER, &CSkinnedDialog::OnTimer),
-};
+std::span<const fw::MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
+  static constexpr fw::MessageEntry<CSkinnedDialog> kEntries[] = {
+      fw::OnSize(&CSkinnedDialog::OnSize),
+      fw::OnPaint(&CSkinnedDialog::OnPaint),
+      fw::OnMouse(WM_LBUTTONDOWN, &CSkinnedDialog::OnLButtonDown),
+      fw::OnMouse(WM_MOUSEMOVE, &CSkinnedDialog::OnMouseMove),
+      fw::OnMessage(WM_CLOSE, &CSkinnedDialog::OnClose),
+      fw::OnTimer(&CSkinnedDialog::OnTimer),
+      fw::OnMessage(WM_DRAWITEM, &CSkinnedDialog::OnDrawItem),
+  };
+  return kEntries;
+}
 
 POINT CentredPosition(int screenWidth, int screenHeight, int width, int height) {
   return POINT{screenWidth / 2 - width / 2, screenHeight / 2 - height / 2};
@@ -24,14 +28,13 @@ BOOL CSkinnedDialog::PreTranslateMessage(MSG* msg) {
   return CDialog::PreTranslateMessage(msg);
 }
 
-bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  const bool handled = fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-                       CDialog::OnWndMsg(message, wParam, lParam, result);
+LRESULT CSkinnedDialog::OnDrawItem(WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (!CDialog::OnWndMsg(WM_DRAWITEM, wParam, lParam, result)) result = Default();
   // After the button has drawn itself: the refresh goes back over what it drew.
-  if (message == WM_DRAWITEM) OnButtonDrawn(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-  return handled;
+  OnButtonDrawn(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+  return result;
 }
-
 void CSkinnedDialog::OnOK() {
   ReleaseBackground();
   CDialog::OnOK();
@@ -42,8 +45,8 @@ void CSkinnedDialog::OnCancel() {
   CDialog::OnCancel();
 }
 
-LRESULT CSkinnedDialog::OnSize(WPARAM, LPARAM) {
-  const LRESULT result = Default();
+void CSkinnedDialog::OnSize(UINT, SIZE) {
+  Default();
   if (overlayEnabled_) overlayBitmaps_.Load(OverlayBitmapIds());
   // The window holds one background at a time: let go of the earlier one before loading, which also keeps
   // the nested run at creation from holding two copies at once.
@@ -51,7 +54,7 @@ LRESULT CSkinnedDialog::OnSize(WPARAM, LPARAM) {
   background_ = fw::LoadSectionBitmap(backgroundId_);
   if (!background_) {
     fw::AfxMessageBox(L"Error loading bitmap", MB_OK);
-    return result;
+    return;
   }
   const SIZE size = fw::BitmapSize(background_.get());
   backgroundWidth_ = size.cx;
@@ -63,7 +66,6 @@ LRESULT CSkinnedDialog::OnSize(WPARAM, LPARAM) {
                                    backgroundWidth_, backgroundHeight_);
   // May run this handler again (nested) for the new size; nothing below reads the background.
   SetWindowPos(nullptr, at.x, at.y, backgroundWidth_, backgroundHeight_, 0);
-  return result;
 }
 
 BOOL CSkinnedDialog::KeepFocusOnWindow() {
@@ -79,27 +81,26 @@ void CSkinnedDialog::PaintBackground(HDC dc) const {
   ::BitBlt(dc, 0, 0, backgroundWidth_, backgroundHeight_, memory.get(), 0, 0, SRCCOPY);
 }
 
-LRESULT CSkinnedDialog::OnPaint(WPARAM, LPARAM) {
+void CSkinnedDialog::OnPaint() {
   fw::PaintDC paint(m_hWnd);
   PaintBackground(paint.get());
-  return 0;
 }
 
-LRESULT CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
+void CSkinnedDialog::OnLButtonDown(UINT, POINT at) {
   // Pressing the body moves the window as if its caption had been pressed.
-  PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+  PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
   dragFlag_ = 1;
-  return Default();
+  Default();
 }
 
-LRESULT CSkinnedDialog::OnMouseMove(WPARAM, LPARAM) {
+void CSkinnedDialog::OnMouseMove(UINT, POINT) {
   if (dragFlag_) {
     dragFlag_ = 0;
     // The platform's move loop took all mouse input until the release, and the window may have been
     // repainted at its new place.
     if (overlayEnabled_) ScheduleOverlayRefresh();
   }
-  return Default();
+  Default();
 }
 
 LRESULT CSkinnedDialog::OnClose(WPARAM, LPARAM) {

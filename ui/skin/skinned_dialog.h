@@ -20,10 +20,10 @@ constexpr UINT_PTR kOverlayRefreshTimer = 6004;
 constexpr UINT kFirstOverlayRefreshDelay = 150;
 constexpr UINT kOverlayRefreshDelay = 30;
 
-class CSkinnedDialog : public fw::CDialog {
+class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> {
  public:
   CSkinnedDialog(UINT templateId, UINT backgroundId, fw::CWnd* parent = nullptr)
-      : CDialog(templateId, parent), backgroundId_(backgroundId) {}
+      : WithMessageTable(templateId, parent), backgroundId_(backgroundId) {}
 
   // Key filter: key-down and system-key-down messages are swallowed, so the windows are mouse-only. With an
   // overlay, every mouse move over the window or its buttons also redraws the hover images, and every
@@ -36,17 +36,18 @@ class CSkinnedDialog : public fw::CDialog {
   bool HasBackground() const { return static_cast<bool>(background_); }
 
  protected:
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnOK() override;
   void OnCancel() override;
-  LRESULT OnTimer(WPARAM id, LPARAM lParam);
+  void OnTimer(UINT_PTR id);
 
   // Frame handlers, also called by derived windows that extend them.
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
-  LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+  void OnSize(UINT type, SIZE size);
+  void OnPaint();
+  void OnLButtonDown(UINT keys, POINT at);
+  void OnMouseMove(UINT keys, POINT at);
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+  // A button has drawn itself (the platform's handling hands WM_DRAWITEM to the button's object).
+  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
 
   // Ends an initialisation with the keyboard focus on the window itself, as a Choice click leaves it. Left
   // to the dialog manager, the focus would go to the first button created (the close button), which would
@@ -84,7 +85,8 @@ class CSkinnedDialog : public fw::CDialog {
   const SkinBitmapSet& OverlayBitmaps() const { return overlayBitmaps_; }
 
  private:
-  static const fw::MessageEntry<CSkinnedDialog> kMessages[];
+  friend WithMessageTable;
+  static std::span<const fw::MessageEntry<CSkinnedDialog>> MessageTable();
 
   UINT backgroundId_;
   fw::UniqueBitmap background_;

@@ -41,10 +41,11 @@ void CSkinnedDialog::FilterForOverlay(const MSG& msg) {
   }
 }
 
-LRESULT CSkinnedDialog::OnTimer(WPARAM id, LPARAM) {
-  if (id != kOverlayRefreshTimer) return Default();
-  RunOverlayRefresh();
-  return 0;
+void CSkinnedDialog::OnTimer(UINT_PTR id) {
+  if (id == kOverlayRefreshTimer)
+    RunOverlayRefresh();
+  else
+    Default();
 }
 
 void CSkinnedDialog::RunOverlayRefresh() {
