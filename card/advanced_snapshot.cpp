@@ -9,8 +9,8 @@ AdvancedValues g_snapshot = {};
 
 }  // namespace
 
-void StoreAdvancedSnapshot(const int32_t (&values)[10]) { std::copy(values, values + 10, g_snapshot); }
+void StoreAdvancedSnapshot(const AdvancedValues& values) { std::copy(values, values + kAdvancedCount, g_snapshot); }
 
-void LoadAdvancedSnapshot(int32_t (&values)[10]) { std::copy(g_snapshot, g_snapshot + 10, values); }
+void LoadAdvancedSnapshot(AdvancedValues& values) { std::copy(g_snapshot, g_snapshot + kAdvancedCount, values); }
 
 }  // namespace card

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 
+#include "card/settings_table.h"
+
 namespace card {
 
-using AdvancedValues = int32_t[10];
+using AdvancedValues = int32_t[kAdvancedCount];
 
 // Both copy all ten values at once. The snapshot holds zeros until the first store.
-void StoreAdvancedSnapshot(const int32_t (&values)[10]);
-void LoadAdvancedSnapshot(int32_t (&values)[10]);
+void StoreAdvancedSnapshot(const AdvancedValues& values);
+void LoadAdvancedSnapshot(AdvancedValues& values);
 
 }  // namespace card

@@ -27,7 +27,7 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
   // schedules the slider snap.
   BOOL PreTranslateMessage(MSG* msg) override;
 
-  std::span<const int32_t, kAdvancedSlotCount> Working() const { return working_; }
+  std::span<const int32_t, card::kAdvancedCount> Working() const { return working_; }
   const skin::CSkinSlider& Slider() const { return slider_; }
 
   static constexpr UINT_PTR kSnapTimer = 6005;
@@ -55,7 +55,7 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
   friend WithMessageTable;
   static std::span<const fw::MessageEntry<CAdvanceDlg>> MessageTable();
 
-  int32_t working_[kAdvancedSlotCount] = {};
+  int32_t working_[card::kAdvancedCount] = {};
   int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider
 
   fw::CBitmapButton cancelButton_;

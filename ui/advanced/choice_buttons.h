@@ -26,7 +26,6 @@ enum AdvancedSlot : int {
   kMemoryPartitionSlot,
   kPartitionTerritorySlot,
 };
-constexpr int kAdvancedSlotCount = card::kAdvancedCount;
 
 enum class MarkerTest {
   kSelectedIndex,  // the button whose index in its group equals the value is marked

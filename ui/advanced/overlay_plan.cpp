@@ -5,7 +5,7 @@
 
 namespace advanced {
 
-OverlayPlan MarkerRefreshPlan(std::span<const int32_t, kAdvancedSlotCount> working) {
+OverlayPlan MarkerRefreshPlan(std::span<const int32_t, card::kAdvancedCount> working) {
   OverlayPlan plan;
   int previousSlot = -1;
   int32_t index = 0;

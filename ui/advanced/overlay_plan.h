@@ -18,7 +18,7 @@ using skin::OverlayPlan;
 
 // One draw per shown Choice button: the Selection marker where the group's test marks the button, its
 // plain image (which covers an older marker) everywhere else.
-OverlayPlan MarkerRefreshPlan(std::span<const int32_t, kAdvancedSlotCount> working);
+OverlayPlan MarkerRefreshPlan(std::span<const int32_t, card::kAdvancedCount> working);
 
 // Current screen rectangles of Cancel and OK, in that order.
 using ActionRects = std::array<RECT, 2>;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "card/settings_table.h"
+
 namespace advanced {
 
 constexpr int kDefaultSliderPosition = 40;  // the middle, where the default split stands
@@ -20,6 +22,6 @@ int32_t TerritoryFromSliderPosition(int position);
 int SnappedSliderPosition(int32_t territory);
 
 // The confirmation rule: with "Memory Partition" 0 the territory is stored as the default.
-void ApplyConfirmationRule(std::span<int32_t, 10> working);
+void ApplyConfirmationRule(std::span<int32_t, card::kAdvancedCount> working);
 
 }  // namespace advanced
