@@ -47,8 +47,10 @@ def measure(dqcard: str, place: str) -> None:
 
 parser = argparse.ArgumentParser()
 parser.add_argument("--dqcard", required=True)
-dqcard = parser.parse_args().dqcard
-print(f"dqcard apply, one profile to {CARDS} card folders in one run ({RUNS} runs each; every card gets the safe")
-print("replace of config.txt, the read-back check and the clock file):")
+parser.add_argument("--build", default="", help="how dqcard was built: sanitizers change both figures")
+options = parser.parse_args()
+dqcard = options.dqcard
+print(f"dqcard apply, one profile to {CARDS} card folders in one run, {RUNS} runs; every card gets the safe replace")
+print(f"of config.txt, the read-back check and the clock file. Build: {options.build.strip()}")
 for place in (tempfile.gettempdir(), "/dev/shm"):
     measure(dqcard, place)
