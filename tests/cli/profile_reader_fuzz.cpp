@@ -17,24 +17,26 @@ void Require(bool condition) {
   if (!condition) __builtin_trap();
 }
 
+std::string Exported(const cli::Profile& profile) {
+  std::string exported;
+  for (const cli::Assignment& assignment : profile.assignments) {
+    exported +=
+        std::string(card::SettingsTable()[assignment.row].key) + "=" + std::to_string(assignment.value) + "\r\n";
+  }
+  return exported;
+}
+
 void CheckProfile(std::string_view text, bool force) {
   const cli::Profile profile = cli::ParseProfile(text, "fuzz", force);
   const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   Require(profile.assignments.size() + profile.errors.size() <= lines);
   for (const std::string& error : profile.errors) Require(error.find_first_of("\r\n") == std::string::npos);
-
-  std::string exported;
   for (const cli::Assignment& assignment : profile.assignments) {
     Require(assignment.row >= 0 && assignment.row < card::kSettingCount);
     Require(force || !card::IsOfferedByWindow(assignment.row) || card::NameOfValue(assignment.row, assignment.value));
-    exported += std::string(card::SettingsTable()[assignment.row].key) + "=" + std::to_string(assignment.value) + "\r\n";
   }
-  const cli::Profile again = cli::ParseProfile(exported, "again", true);
-  Require(again.errors.empty() && again.assignments.size() == profile.assignments.size());
-  for (size_t i = 0; i < again.assignments.size(); ++i) {
-    Require(again.assignments[i].row == profile.assignments[i].row &&
-            again.assignments[i].value == profile.assignments[i].value);
-  }
+  const cli::Profile again = cli::ParseProfile(Exported(profile), "again", true);
+  Require(again.errors.empty() && Exported(again) == Exported(profile));
 }
 
 // A JSON string literal: quoted, no raw control characters, every byte above 0x7f in a UTF-8 sequence.
