@@ -5,6 +5,7 @@ from datetime import datetime, timedelta
 from harness import card as card_module
 from harness import clock_file, layout, mouse, wine
 from harness.case import ToolTestCase
+from harness.layout import Expect
 from harness.waiting import wait_until
 
 # A card as the camera leaves it: some choices away from the defaults, an unknown "Encoding Profile" kept by the
@@ -97,8 +98,12 @@ class LeavingWithoutSavingTests(ToolTestCase):
         before = card.snapshot()
         tool = self.start_from_card(card)
         tool.rest_mouse()
-        mouse.keys("Escape", "Return", "Tab", "space", "alt+F4", "alt+space", "Escape")
-        time.sleep(0.5)
+        mouse.keys(tool.window, "Escape", "Return", "Tab", "space", "alt+F4", "alt+space", "Escape")
+        # The program handles its input in order: once a later move shows OK's hover image, the keys have been
+        # handled (a window that a key opened would keep the hover image away; the checks below tell).
+        ok = layout.ACTIONS["ok"]
+        tool.move(*ok.box.centre)
+        tool.wait_overlay([Expect(ok.hover, ok.box, "OK hover")])
         self.assertTrue(tool.main_window(), "a key closed the main window")
         self.assertEqual(tool.dialogs(), [], "a key opened a window")
         self.assertEqual(card.snapshot(), before, "a key wrote to the card")

@@ -82,7 +82,7 @@ class HoverTests(ToolTestCase):
         tool.click_button(layout.choice("Speaker Volume", 1))
         self.assertOverlay(tool, layout.overlay_after_refresh(values), when="after the click")
         tool.rest_mouse()
-        time.sleep(0.5)
+        time.sleep(0.5)   # nothing to wait for: the marker must still be there after a while
         missing = tool.mismatches(layout.overlay_after_refresh(values))
         if missing:
             self.screenshot_on_failure(f"after the pointer left the clicked button: not shown: {missing}")
@@ -112,7 +112,7 @@ class RefreshTriggerTests(ToolTestCase):
         self.assertTrue(covered, "the about box covers no marker or face, so this test would prove nothing")
 
         # The about box is a plain dialog: it takes keys, unlike the skinned windows. So keys reach the program.
-        mouse.keys("Escape")
+        mouse.keys(about, "Escape")
         gone = wait_until(lambda: not any(w.visible and w.title == ABOUT_TITLE for w in wine.windows()), 5)
         self.assertTrue(gone, "Escape did not close the about box")
         self.assertOverlay(tool, layout.overlay_after_refresh(card_module.DEFAULTS),

@@ -5,6 +5,7 @@
 //   wininfo children WINDOW       each child of WINDOW: id class visible left top right bottom
 //   wininfo process WINDOW        key=value lines: pid, gdi_objects, windows, handles, peak_working_set, working_set
 //   wininfo foreground            hwnd and title of the foreground window, control id of the focused control
+//   wininfo capture WINDOW        hwnd of the window that holds the mouse capture on WINDOW's thread (0x0: none)
 //   wininfo sysclose WINDOW       posts the close command of the taskbar button's menu (WM_SYSCOMMAND SC_CLOSE)
 //   wininfo syscommand WINDOW N   posts the system menu command N (for instance 16, the about item)
 //   wininfo drivetype LETTER      GetDriveTypeW of LETTER:\ (2 removable, 3 fixed, 5 optical, 1 no such drive)
@@ -202,6 +203,16 @@ int PrintForeground() {
   return 0;
 }
 
+int PrintCapture(const wchar_t* title) {
+  HWND window = FindTopLevel(title);
+  if (!window) return 1;
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread)) return 1;
+  std::printf("0x%llx\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(thread.hwndCapture)));
+  return 0;
+}
+
 int PostSysCommand(const wchar_t* title, WPARAM command) {
   HWND window = FindTopLevel(title);
   if (!window) return 1;
@@ -230,7 +241,7 @@ int SelfCheck() {
 }
 
 constexpr char kUsage[] =
-    "usage: wininfo list | children WINDOW | process WINDOW | foreground | sysclose WINDOW\n"
+    "usage: wininfo list | children WINDOW | process WINDOW | foreground | capture WINDOW | sysclose WINDOW\n"
     "               | syscommand WINDOW N | drivetype LETTER | selfcheck\n";
 
 }  // namespace
@@ -246,6 +257,8 @@ int wmain(int argc, wchar_t** argv) {
     result = DescribeProcess(argv[2]);
   else if (command == L"foreground")
     result = PrintForeground();
+  else if (command == L"capture" && argc > 2)
+    result = PrintCapture(argv[2]);
   else if (command == L"sysclose" && argc > 2)
     result = PostSysCommand(argv[2], SC_CLOSE);
   else if (command == L"syscommand" && argc > 3)

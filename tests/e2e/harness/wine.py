@@ -109,6 +109,12 @@ def foreground_title():
     return parts[1] if len(parts) > 1 else ""
 
 
+def capture_held(window):
+    """Whether a window holds the mouse capture on the thread of `window` (given by title or 0x handle)."""
+    code, out = wininfo("capture", window)
+    return code == 0 and int(out.strip() or "0", 16) != 0
+
+
 def post_close(window):
     """The close command of the taskbar button's menu (WM_SYSCOMMAND SC_CLOSE)."""
     return wininfo("sysclose", window)[0] == 0
