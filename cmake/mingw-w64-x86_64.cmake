@@ -9,3 +9,5 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Packages only from the MinGW root: a host GoogleTest or other Linux library must never be linked in.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
