@@ -10,14 +10,16 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 DQ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xdotool x11-utils
              imagemagick googletest fonts-nanum fonts-dejavu-core fonts-dejavu-extra e2fsprogs procps python3-pil
-             g++ clang libclang-rt-14-dev)
+             g++ clang libclang-rt-14-dev time)
 
 # The native sanitizer build (Clang, AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer targets) sits
 # beside the Windows build folder.
 if [ "$DQ_BUILD_DIR" = "$DQ_ROOT/build/windows" ]; then
   DQ_NATIVE_BUILD_DIR=${DQ_NATIVE_BUILD_DIR:-$DQ_ROOT/build/native-asan}
+  DQ_NATIVE_BENCH_DIR=${DQ_NATIVE_BENCH_DIR:-$DQ_ROOT/build/native}
 else
   DQ_NATIVE_BUILD_DIR=${DQ_NATIVE_BUILD_DIR:-$DQ_BUILD_DIR-native-asan}
+  DQ_NATIVE_BENCH_DIR=${DQ_NATIVE_BENCH_DIR:-$DQ_BUILD_DIR-native}
 fi
 
 say() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }
@@ -44,6 +46,13 @@ build_project() {
     (cd "$DQ_ROOT" && cmake --preset windows -B "$DQ_BUILD_DIR" >/dev/null)
     cmake --build "$DQ_BUILD_DIR" -j 2
   fi
+}
+
+# Configures and builds the release build that the native benchmarks measure (the sanitizers would change
+# both their time and their memory), in DQ_NATIVE_BENCH_DIR.
+build_native_bench() {
+  (cd "$DQ_ROOT" && cmake --preset native -B "$DQ_NATIVE_BENCH_DIR" >/dev/null) || return
+  cmake --build "$DQ_NATIVE_BENCH_DIR" -j 2
 }
 
 # Configures and builds with the native-asan preset, in DQ_NATIVE_BUILD_DIR.
