@@ -1,5 +1,7 @@
 #include "framework/button.h"
 
+#include <iterator>
+
 namespace fw {
 
 bool CButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -21,26 +23,30 @@ bool CBitmapButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 bool CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT disabled) {
   // Sections rather than device-dependent bitmaps: they draw the same, and under Wine they load several
   // times faster, which matters with a hundred button images loaded while the main window opens.
-  normal_ = LoadSectionBitmap(normal);
-  selected_ = selected ? LoadSectionBitmap(selected) : UniqueBitmap();
-  focused_ = focused ? LoadSectionBitmap(focused) : UniqueBitmap();
-  disabled_ = disabled ? LoadSectionBitmap(disabled) : UniqueBitmap();
-  return static_cast<bool>(normal_);
+  const UINT ids[] = {normal, selected, focused, disabled};
+  for (size_t i = 0; i < std::size(owned_); ++i) owned_[i] = ids[i] ? LoadSectionBitmap(ids[i]) : UniqueBitmap();
+  images_ = {owned_[0].get(), owned_[1].get(), owned_[2].get(), owned_[3].get()};
+  return static_cast<bool>(owned_[0]);
+}
+
+void CBitmapButton::UseBitmaps(HBITMAP normal, HBITMAP selected, HBITMAP focused, HBITMAP disabled) {
+  for (UniqueBitmap& image : owned_) image.reset();
+  images_ = {normal, selected, focused, disabled};
 }
 
 void CBitmapButton::SizeToContent() const {
-  const SIZE size = BitmapSize(normal_.get());
+  const SIZE size = BitmapSize(images_.normal);
   if (size.cx > 0) SetWindowPos(nullptr, -1, -1, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CBitmapButton::DrawItem(DRAWITEMSTRUCT* item) {
-  HBITMAP image = normal_.get();
-  if ((item->itemState & ODS_SELECTED) && selected_)
-    image = selected_.get();
-  else if ((item->itemState & ODS_FOCUS) && focused_)
-    image = focused_.get();
-  else if ((item->itemState & ODS_DISABLED) && disabled_)
-    image = disabled_.get();
+  HBITMAP image = images_.normal;
+  if ((item->itemState & ODS_SELECTED) && images_.selected)
+    image = images_.selected;
+  else if ((item->itemState & ODS_FOCUS) && images_.focused)
+    image = images_.focused;
+  else if ((item->itemState & ODS_DISABLED) && images_.disabled)
+    image = images_.disabled;
   const RECT& rect = item->rcItem;
   DrawBitmap(item->hDC, image, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }

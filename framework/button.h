@@ -18,15 +18,18 @@ class CButton : public CWnd {
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
-// Owner-drawn button with up to four images by resource identifier: normal, selected (pressed),
-// focused and disabled; 0 stands for none.
+// Owner-drawn button with up to four images: normal, selected (pressed), focused and disabled.
 class CBitmapButton : public CButton {
  public:
+  // Loads the images by resource identifier (0: none); the button owns them.
   bool LoadBitmaps(UINT normal, UINT selected = 0, UINT focused = 0, UINT disabled = 0);
+  // Draws with images that their owner keeps for longer than the button's window (null: none), so that a
+  // window that also copies the same images elsewhere loads each of them once.
+  void UseBitmaps(HBITMAP normal, HBITMAP selected = nullptr, HBITMAP focused = nullptr, HBITMAP disabled = nullptr);
   // Sizes the button to its normal image.
   void SizeToContent() const;
   // The normal image's size (0 x 0 without one); known before the window exists.
-  SIZE ContentSize() const { return BitmapSize(normal_.get()); }
+  SIZE ContentSize() const { return BitmapSize(images_.normal); }
 
  protected:
   void DrawItem(DRAWITEMSTRUCT* item) override;
@@ -36,12 +39,18 @@ class CBitmapButton : public CButton {
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  UniqueBitmap normal_, selected_, focused_, disabled_;
+  struct Images {
+    HBITMAP normal, selected, focused, disabled;
+  };
+  Images images_{};        // what DrawItem draws from
+  UniqueBitmap owned_[4];  // the images of LoadBitmaps; empty after UseBitmaps
 };
 
 class CComboBox : public CWnd {
  public:
-  int AddString(LPCWSTR text) const { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+  int AddString(LPCWSTR text) const {
+    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+  }
   int SetCurSel(int index) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
   int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
   int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }

@@ -3,17 +3,30 @@
 #include <algorithm>
 
 namespace skin {
+namespace {
+
+template <class Entries>
+auto FindSlot(Entries& entries, UINT id) {
+  return std::lower_bound(entries.begin(), entries.end(), id,
+                          [](const auto& entry, UINT key) { return entry.id < key; });
+}
+
+}  // namespace
 
 void SkinBitmapSet::Load(std::span<const UINT> ids) {
-  entries_.clear();
-  entries_.reserve(ids.size());
-  for (UINT id : ids) entries_.push_back(Entry{id, fw::LoadSectionBitmap(id)});
-  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
+  for (UINT id : ids) Acquire(id);
+}
+
+HBITMAP SkinBitmapSet::Acquire(UINT id) {
+  if (id == 0) return nullptr;
+  auto slot = FindSlot(entries_, id);
+  // Entries move when the vector grows, their bitmaps' handles do not.
+  if (slot == entries_.end() || slot->id != id) slot = entries_.insert(slot, Entry{id, fw::LoadSectionBitmap(id)});
+  return slot->bitmap.get();
 }
 
 HBITMAP SkinBitmapSet::Get(UINT id) const {
-  const auto found = std::lower_bound(entries_.begin(), entries_.end(), id,
-                                      [](const Entry& entry, UINT key) { return entry.id < key; });
+  const auto found = FindSlot(entries_, id);
   return found != entries_.end() && found->id == id ? found->bitmap.get() : nullptr;
 }
 

@@ -1,5 +1,5 @@
-// The bitmaps that a window's overlay copies over its buttons, loaded as sections by resource
-// identifier and kept until the next load or the window's end.
+// The bitmaps of a skinned window that its overlay copies over its buttons and that its image buttons draw
+// from, loaded as sections by resource identifier, each once, and kept until the window's end.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +13,11 @@ namespace skin {
 
 class SkinBitmapSet {
  public:
-  // Releases what was loaded before and loads every bitmap of `ids`; one that cannot be loaded stays null.
+  // Loads every bitmap of `ids` that the set does not hold yet; one that cannot be loaded stays null. What the
+  // set holds it keeps, so a handle it has handed out stays valid as long as the set lives.
   void Load(std::span<const UINT> ids);
+  // The bitmap, loaded now when the set does not hold it yet; null for id 0 or a bitmap that cannot be loaded.
+  HBITMAP Acquire(UINT id);
   // The loaded bitmap, or null when it is missing or was never asked for.
   HBITMAP Get(UINT id) const;
 

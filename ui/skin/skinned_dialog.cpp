@@ -109,8 +109,10 @@ LRESULT CSkinnedDialog::OnClose(WPARAM, LPARAM) {
 }
 
 void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, const ButtonSpec& spec) {
-  // The images first, so that the button is created at its final size rather than resized after.
-  button.LoadBitmaps(spec.normal, spec.pressed, spec.focused);
+  // The images first, so that the button is created at its final size rather than resized after. They come
+  // from the window's bitmap set, which outlives the button and from which the overlay copies the same faces.
+  button.UseBitmaps(overlayBitmaps_.Acquire(spec.normal), overlayBitmaps_.Acquire(spec.pressed),
+                    overlayBitmaps_.Acquire(spec.focused));
   const SIZE size = button.ContentSize();
   const RECT rect{spec.at.x, spec.at.y, spec.at.x + (size.cx > 0 ? size.cx : 1),
                   spec.at.y + (size.cy > 0 ? size.cy : 1)};

@@ -59,7 +59,7 @@ class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> 
   void ReleaseBackground() { background_.reset(); }
 
   // Creates one of the window's image buttons: an owner-drawn child at its place with its images by
-  // resource identifier, sized to its normal image.
+  // resource identifier, taken from the window's bitmap set, sized to its normal image.
   void CreateImageButton(fw::CBitmapButton& button, const ButtonSpec& spec);
 
   // The overlay: what a window copies over its own buttons, outside the paint cycle (Selection markers,
@@ -76,7 +76,7 @@ class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> 
   // window itself, so that no button shows its focused look.
   void RefreshAfterChoice();
 
-  // What the overlay copies: loaded on every size change, before the window is shaped, kept until the next.
+  // What the overlay copies: loaded into the window's bitmap set before the window is first shaped.
   virtual std::span<const UINT> OverlayBitmapIds() const { return {}; }
   // The Marker refresh: which look each choice shows now.
   virtual OverlayPlan PlanMarkers() const { return {}; }
