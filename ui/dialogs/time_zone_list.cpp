@@ -1,17 +1,31 @@
 #include "ui/dialogs/time_zone_list.h"
 
+#include <array>
+#include <string>
+
+#include "card/setting_values.h"
+#include "card/settings_table.h"
+
 namespace dialogs {
 namespace {
 
-constexpr const wchar_t* kTexts[kTimeZoneCount] = {
-    L" UTC-12:00", L" UTC-11:00", L" UTC-10:00", L" UTC-09:00", L" UTC-08:00", L" UTC-07:00", L" UTC-06:00",
-    L" UTC-05:00", L" UTC-04:00", L" UTC-03:00", L" UTC-02:00", L" UTC-01:00", L" UTC",       L" UTC+01:00",
-    L" UTC+02:00", L" UTC+03:00", L" UTC+04:00", L" UTC+05:00", L" UTC+06:00", L" UTC+07:00", L" UTC+08:00",
-    L" UTC+09:00", L" UTC+10:00", L" UTC+11:00", L" UTC+12:00",
-};
+// The value names of the "Time zone" setting ("UTC-12:00" ... "UTC" ... "UTC+12:00"), each after the one blank
+// that the picker's list has always shown. Names are ASCII, so widening them is a plain copy.
+std::array<std::wstring, kTimeZoneCount> MakeTexts() {
+  std::array<std::wstring, kTimeZoneCount> texts;
+  for (int index = 0; index < kTimeZoneCount; ++index) {
+    const char* name = card::NameOfValue(card::kTimeZone, index);
+    texts[static_cast<size_t>(index)] = L" ";
+    for (const char* c = name ? name : ""; *c; ++c) texts[static_cast<size_t>(index)] += static_cast<wchar_t>(*c);
+  }
+  return texts;
+}
 
 }  // namespace
 
-const wchar_t* TimeZoneText(int index) { return index >= 0 && index < kTimeZoneCount ? kTexts[index] : nullptr; }
+const wchar_t* TimeZoneText(int index) {
+  static const std::array<std::wstring, kTimeZoneCount> texts = MakeTexts();
+  return index >= 0 && index < kTimeZoneCount ? texts[static_cast<size_t>(index)].c_str() : nullptr;
+}
 
 }  // namespace dialogs

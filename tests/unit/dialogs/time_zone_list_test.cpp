@@ -1,4 +1,5 @@
-// The picker's list texts: one blank, "UTC", and the signed whole-hour offset (none for UTC itself).
+// The picker's list texts, read from the card's table of value names: one blank, "UTC", and the signed
+// whole-hour offset (none for UTC itself).
 #include "ui/dialogs/time_zone_list.h"
 
 #include <gtest/gtest.h>
