@@ -82,7 +82,6 @@ class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> 
   virtual OverlayPlan PlanMarkers() const { return {}; }
   // The hover images for a cursor in screen coordinates.
   virtual OverlayPlan PlanHover(POINT /*cursor*/) const { return {}; }
-  const SkinBitmapSet& OverlayBitmaps() const { return overlayBitmaps_; }
 
  private:
   friend WithMessageTable;
