@@ -48,20 +48,21 @@ void CSkinnedDialog::OnCancel() {
 void CSkinnedDialog::OnSize(UINT, SIZE) {
   Default();
   if (overlayEnabled_) overlayBitmaps_.Load(OverlayBitmapIds());
-  // The window holds one background at a time: let go of the earlier one before loading, which also keeps
-  // the nested run at creation from holding two copies at once.
-  background_.reset();
-  background_ = fw::LoadSectionBitmap(backgroundId_);
+  // The background is loaded and the window shaped once: the region stays with the window through later
+  // size changes (the nested one at creation among them), which only centre it again.
   if (!background_) {
-    fw::AfxMessageBox(L"Error loading bitmap", MB_OK);
-    return;
+    background_ = fw::LoadSectionBitmap(backgroundId_);
+    if (!background_) {
+      fw::AfxMessageBox(L"Error loading bitmap", MB_OK);
+      return;
+    }
+    const SIZE size = fw::BitmapSize(background_.get());
+    backgroundWidth_ = size.cx;
+    backgroundHeight_ = size.cy;
+    fw::UniqueRegion region = RegionFromBitmap(background_.get());
+    // The window owns the region from here on.
+    if (::SetWindowRgn(m_hWnd, region.get(), TRUE)) region.release();
   }
-  const SIZE size = fw::BitmapSize(background_.get());
-  backgroundWidth_ = size.cx;
-  backgroundHeight_ = size.cy;
-  fw::UniqueRegion region = RegionFromBitmap(background_.get());
-  // The window owns the region from here on.
-  if (::SetWindowRgn(m_hWnd, region.get(), TRUE)) region.release();
   const POINT at = CentredPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
                                    backgroundWidth_, backgroundHeight_);
   // May run this handler again (nested) for the new size; nothing below reads the background.
