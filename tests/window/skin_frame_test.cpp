@@ -241,7 +241,9 @@ TEST_F(SkinnedFrameTest, KeysReachTheWindowAndDoNothing) {
   ::SetFocus(dialog.GetDlgItem(IDOK));
   for (const char* key : {"Escape", "Return", "Tab", "space", "alt+F4"})
     ASSERT_TRUE(RealInput::Key(dialog.m_hWnd, key)) << key << ": " << RealInput::LastError();
-  EXPECT_TRUE(PumpUntil([&] { return dialog.keys.size() >= 5; })) << dialog.keys.size() << " keys arrived";
+  EXPECT_TRUE(PumpUntil([&] { return dialog.keys.size() >= 5; }))
+      << dialog.keys.size() << " keys arrived (" << ::testing::PrintToString(dialog.keys) << "), foreground "
+      << (::GetForegroundWindow() == dialog.m_hWnd ? "this window" : "another window");
   EXPECT_EQ(dialog.oks, 0);
   EXPECT_EQ(dialog.cancels, 0);
   EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
