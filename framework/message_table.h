@@ -179,12 +179,6 @@ bool DispatchMessageTable(T& window, std::span<const MessageEntry<T>> table, UIN
   return false;
 }
 
-template <class T, size_t N>
-bool DispatchMessageTable(T& window, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,
-                          LPARAM lParam, LRESULT& result) {
-  return DispatchMessageTable(window, std::span<const MessageEntry<T>>(table), message, wParam, lParam, result);
-}
-
 // The base of a window class T with a message table: its OnWndMsg runs T's table, then Base's handling.
 // T declares `friend WithMessageTable;` and a static MessageTable() that returns its entries.
 template <class T, class Base>

@@ -1,6 +1,7 @@
 // The dialog machinery: creation hook, message tables, the modal loop and its pre-translation walk.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,9 @@ void PumpPending() {
   }
 }
 
-class RecordingDialog : public fw::CDialog {
+class RecordingDialog : public fw::WithMessageTable<RecordingDialog, fw::CDialog> {
  public:
-  explicit RecordingDialog(fw::CWnd* parent = nullptr) : CDialog(kTestLayout, parent) {}
+  explicit RecordingDialog(fw::CWnd* parent = nullptr) : WithMessageTable(kTestLayout, parent) {}
 
   std::vector<std::string> events;
   std::vector<UINT> keysSeen;
@@ -53,7 +54,6 @@ class RecordingDialog : public fw::CDialog {
     events.push_back("cancel");
     CDialog::OnCancel();
   }
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   LRESULT OnSize(WPARAM, LPARAM) {
@@ -68,20 +68,17 @@ class RecordingDialog : public fw::CDialog {
   void OnEditCommand() { events.push_back("edit"); }
   void OnRange(UINT id) { events.push_back("range " + std::to_string(id)); }
 
-  static const fw::MessageEntry<RecordingDialog> kMessages[];
+  friend WithMessageTable;
+  static std::span<const fw::MessageEntry<RecordingDialog>> MessageTable() {
+    static constexpr fw::MessageEntry<RecordingDialog> kEntries[] = {
+        fw::OnMessage(WM_SIZE, &RecordingDialog::OnSize),
+        fw::OnMessage(kPing, &RecordingDialog::OnPing),
+        fw::OnCommand(100, &RecordingDialog::OnEditCommand),
+        fw::OnCommandRange(200, 210, &RecordingDialog::OnRange),
+    };
+    return kEntries;
+  }
 };
-
-const fw::MessageEntry<RecordingDialog> RecordingDialog::kMessages[] = {
-    fw::OnMessage(WM_SIZE, &RecordingDialog::OnSize),
-    fw::OnMessage(kPing, &RecordingDialog::OnPing),
-    fw::OnCommand(100, &RecordingDialog::OnEditCommand),
-    fw::OnCommandRange(200, 210, &RecordingDialog::OnRange),
-};
-
-bool RecordingDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return fw::DispatchMessageTable(*this, kMessages, message, wParam, lParam, result) ||
-         CDialog::OnWndMsg(message, wParam, lParam, result);
-}
 
 TEST(DialogCreation, FirstSizeMessageArrivesBeforeInitialisation) {
   RecordingDialog dialog;

@@ -74,8 +74,8 @@ HWND VisibleButton(HWND window, UINT id) {
 
 // Clicks the choice, rests the pointer on the hovered button, sees the choice's marker and the button's hover
 // image, then has both buttons redraw themselves and expects both images back without another pointer move.
-void ExpectOverlayBackAfterRepaint(HWND window, const skin::ButtonSpec& choice, POINT marker, UINT markerBitmap,
-                                   const skin::ButtonSpec& hovered) {
+void ExpectOverlayBackAfterRepaint(HWND window, const skin::ButtonLayout& choice, POINT marker, UINT markerBitmap,
+                                   const skin::ButtonLayout& hovered) {
   const SIZE markerSize = skin::kMarkerSize;
   ASSERT_TRUE(testsupport::ClickInWindow(window, choice.at.x + choice.size.cx / 2, choice.at.y + choice.size.cy / 2))
       << RealInput::LastError();

@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "res/resource.h"
-#include "ui/skin/button_spec.h"
+#include "ui/skin/button_layout.h"
 
 namespace advanced {
 
-using ActionButton = skin::ButtonSpec;
+using ActionButton = skin::ButtonLayout;
 
 // The close cross at the top right: its hover area keeps 5 pixels off the cross's round edge.
 constexpr ActionButton kCancelButton{IDCANCEL,           {433, 11},           {37, 37},

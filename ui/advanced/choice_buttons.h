@@ -9,7 +9,7 @@
 #include <span>
 
 #include "card/settings_table.h"
-#include "ui/skin/button_spec.h"
+#include "ui/skin/button_layout.h"
 
 namespace advanced {
 
@@ -34,7 +34,7 @@ enum class MarkerTest {
 };
 
 // Its normal image is also what the overlay draws while the button is not marked.
-struct ChoiceButton : skin::ButtonSpec {
+struct ChoiceButton : skin::ButtonLayout {
   int slot;
   int32_t value;  // stored into the slot by a click
   POINT marker;   // where the Selection marker goes, in window pixels

@@ -26,13 +26,7 @@ OverlayPlan MarkerRefreshPlan(std::span<const int32_t, card::kAdvancedCount> wor
 OverlayPlan HoverPlan(POINT cursor, const ActionRects& rects) {
   OverlayPlan plan;
   const ActionButton* buttons[] = {&kCancelButton, &kOkButton};
-  for (size_t i = 0; i < rects.size(); ++i) {
-    const ActionButton& button = *buttons[i];
-    if (skin::IsInHoverArea(rects[i], cursor, button.hoverInset))
-      plan.Add({button.hover, button.at.x, button.at.y, button.size.cx, button.size.cy, button.normal});
-    else
-      plan.Add({button.normal, button.at.x, button.at.y, button.size.cx, button.size.cy});
-  }
+  for (size_t i = 0; i < rects.size(); ++i) plan.Add(skin::HoverDraw(*buttons[i], rects[i], cursor));
   return plan;
 }
 

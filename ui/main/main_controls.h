@@ -9,16 +9,16 @@
 #include <cstdint>
 #include <span>
 
-#include "ui/skin/button_spec.h"
+#include "ui/skin/button_layout.h"
 
 namespace main_window {
 
 // OK, Cancel, reset, advanced, system time and world time.
-using ActionButton = skin::ButtonSpec;
+using ActionButton = skin::ButtonLayout;
 
 // One choice of a Setting group: a click writes `value` into the Settings table row `row`. Its normal image
 // is also drawn by the overlay while the choice is not selected; only the resolution choices have a hover image.
-struct ChoiceButton : skin::ButtonSpec {
+struct ChoiceButton : skin::ButtonLayout {
   int row;
   int32_t value;
   UINT selectedImage;  // drawn over the whole button while selected; 0: the Selection marker instead

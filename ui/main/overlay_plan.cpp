@@ -38,22 +38,13 @@ OverlayPlan MarkerRefreshPlan(const SettingValues& values) {
 OverlayPlan HoverPlan(POINT cursor, const HoverRects& rects, const SettingValues& values) {
   OverlayPlan plan;
   const auto& actions = ActionButtons();
-  for (size_t i = 0; i < actions.size(); ++i) {
-    const ActionButton& button = actions[i];
-    if (skin::IsInHoverArea(rects.actions[i], cursor, button.hoverInset))
-      plan.Add({button.hover, button.at.x, button.at.y, button.size.cx, button.size.cy, button.normal});
-    else
-      plan.Add({button.normal, button.at.x, button.at.y, button.size.cx, button.size.cy});
-  }
+  for (size_t i = 0; i < actions.size(); ++i) plan.Add(skin::HoverDraw(actions[i], rects.actions[i], cursor));
   size_t hoverIndex = 0;
   for (const ChoiceButton& choice : ChoiceButtons()) {
     if (!choice.hover) continue;
     const RECT& rect = rects.choices[hoverIndex++];
     if (IsChoiceSelected(choice, values)) continue;  // the selected choice keeps its selected look
-    if (skin::IsInHoverArea(rect, cursor))
-      plan.Add({choice.hover, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy, choice.normal});
-    else
-      plan.Add({choice.normal, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+    plan.Add(skin::HoverDraw(choice, rect, cursor));
   }
   return plan;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 
+#include "ui/skin/button_layout.h"
 #include "ui/skin/overlay_draw.h"
 
 namespace skin {
@@ -25,5 +26,14 @@ class OverlayPlan {
   std::array<OverlayDraw, kCapacity> draws_{};
   size_t count_ = 0;
 };
+
+// What the hover overlay draws over a button for a cursor (screen coordinates) and the button's current screen
+// rectangle: its hover image while the cursor lies strictly inside the hover area (the normal image when the
+// hover image is missing), else its normal image.
+constexpr OverlayDraw HoverDraw(const ButtonLayout& button, const RECT& screenRect, POINT cursor) {
+  if (IsInHoverArea(screenRect, cursor, button.hoverInset))
+    return {button.hover, button.at.x, button.at.y, button.size.cx, button.size.cy, button.normal};
+  return {button.normal, button.at.x, button.at.y, button.size.cx, button.size.cy};
+}
 
 }  // namespace skin

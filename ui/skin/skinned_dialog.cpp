@@ -109,15 +109,15 @@ LRESULT CSkinnedDialog::OnClose(WPARAM, LPARAM) {
   return Default();
 }
 
-void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, const ButtonSpec& spec) {
+void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, const ButtonLayout& layout) {
   // The images first, so that the button is created at its final size rather than resized after. They come
   // from the window's bitmap set, which outlives the button and from which the overlay copies the same faces.
-  button.UseBitmaps(overlayBitmaps_.Acquire(spec.normal), overlayBitmaps_.Acquire(spec.pressed),
-                    overlayBitmaps_.Acquire(spec.focused));
+  button.UseBitmaps(overlayBitmaps_.Acquire(layout.normal), overlayBitmaps_.Acquire(layout.pressed),
+                    overlayBitmaps_.Acquire(layout.focused));
   const SIZE size = button.ContentSize();
-  const RECT rect{spec.at.x, spec.at.y, spec.at.x + (size.cx > 0 ? size.cx : 1),
-                  spec.at.y + (size.cy > 0 ? size.cy : 1)};
-  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, m_hWnd, spec.id);
+  const RECT rect{layout.at.x, layout.at.y, layout.at.x + (size.cx > 0 ? size.cx : 1),
+                  layout.at.y + (size.cy > 0 ? size.cy : 1)};
+  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, m_hWnd, layout.id);
 }
 
 }  // namespace skin

@@ -9,7 +9,7 @@
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/message_table.h"
-#include "ui/skin/button_spec.h"
+#include "ui/skin/button_layout.h"
 #include "ui/skin/overlay_plan.h"
 #include "ui/skin/skin_bitmap_set.h"
 
@@ -60,7 +60,7 @@ class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> 
 
   // Creates one of the window's image buttons: an owner-drawn child at its place with its images by
   // resource identifier, taken from the window's bitmap set, sized to its normal image.
-  void CreateImageButton(fw::CBitmapButton& button, const ButtonSpec& spec);
+  void CreateImageButton(fw::CBitmapButton& button, const ButtonLayout& layout);
 
   // The overlay: what a window copies over its own buttons, outside the paint cycle (Selection markers,
   // hover images). A window that has one enables it once, in its constructor, and supplies the bitmaps

@@ -68,15 +68,16 @@ void CSkinnedDialog::OnButtonDrawn(const DRAWITEMSTRUCT& item) {
 }
 
 void CSkinnedDialog::PaintOverlay(const OverlayPlan& plan) const {
+  if (plan.size() == 0) return;
+  // One device context for the whole plan: a mouse move draws up to nine images. Without a device or memory
+  // context nothing is drawn and the next refresh tries again: the user's unsaved choices are never put at
+  // risk for a picture.
+  fw::WindowDC window(m_hWnd);
+  if (!window) return;
   for (const OverlayDraw& draw : plan) {
     HBITMAP bitmap = overlayBitmaps_.Get(draw.bitmap);
     if (!bitmap && draw.fallback) bitmap = overlayBitmaps_.Get(draw.fallback);
-    if (!bitmap) continue;
-    // Without a device or memory context nothing is drawn and the next refresh tries again: the user's
-    // unsaved choices are never put at risk for a picture.
-    fw::WindowDC window(m_hWnd);
-    if (!window) return;
-    fw::DrawBitmap(window.get(), bitmap, draw.x, draw.y, draw.width, draw.height);
+    if (bitmap) fw::DrawBitmap(window.get(), bitmap, draw.x, draw.y, draw.width, draw.height);
   }
 }
 

@@ -6,7 +6,7 @@
 
 namespace skin {
 
-struct ButtonSpec {
+struct ButtonLayout {
   UINT id;
   POINT at;   // top-left corner in window pixels
   SIZE size;  // the size of the normal image
