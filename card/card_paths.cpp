@@ -11,9 +11,6 @@ namespace {
 CardPaths g_paths = {};
 
 constexpr char kMarkerName[] = "DQ_configure.exe";
-constexpr char kSettingsName[] = "config.txt";
-constexpr char kClockName[] = "RTC_time.ini";
-constexpr char kVersionName[] = "ver.txt";
 
 // SetCardFolder has made sure that every path fits.
 void CopyPath(char (&path)[kPathCapacity], const std::string& text) {
@@ -21,7 +18,7 @@ void CopyPath(char (&path)[kPathCapacity], const std::string& text) {
 }
 
 void JoinPath(char (&path)[kPathCapacity], const char* folder, const char* name) {
-  CopyPath(path, std::string(folder) + platform::kPathSeparator + name);
+  CopyPath(path, CardFileIn(folder, name));
 }
 
 }  // namespace
@@ -39,10 +36,14 @@ FolderSet SetCardFolder(const char* folder) {
 #ifdef _WIN32
   platform::WidenPath(g_paths.marker, g_paths.markerWide);
 #endif
-  JoinPath(g_paths.settingsFile, g_paths.folder, kSettingsName);
-  JoinPath(g_paths.clockFile, g_paths.folder, kClockName);
-  JoinPath(g_paths.versionFile, g_paths.folder, kVersionName);
+  JoinPath(g_paths.settingsFile, g_paths.folder, kSettingsFileName);
+  JoinPath(g_paths.clockFile, g_paths.folder, kClockFileName);
+  JoinPath(g_paths.versionFile, g_paths.folder, kVersionFileName);
   return FolderSet::kSet;
+}
+
+std::string CardFileIn(std::string_view folder, const char* name) {
+  return std::string(folder) + platform::kPathSeparator + name;
 }
 
 void ClearCardPaths() { g_paths = {}; }

@@ -2,11 +2,16 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace card {
 
 constexpr size_t kPathCapacity = 1000;
 constexpr char kCardFolderName[] = "DQ-918LX_Parameter";
+constexpr char kSettingsFileName[] = "config.txt";
+constexpr char kClockFileName[] = "RTC_time.ini";
+constexpr char kVersionFileName[] = "ver.txt";
 
 // Paths are UTF-8 (the windowed tool's are ASCII); the separator is the platform's.
 struct CardPaths {
@@ -39,6 +44,9 @@ enum class FolderSet {
 
 // Sets the Card folder and derives the marker and the three file paths from it. A path is never cut short.
 FolderSet SetCardFolder(const char* folder);
+
+// The path of the file `name` in the Card folder `folder`, for callers that keep their own paths.
+std::string CardFileIn(std::string_view folder, const char* name);
 
 // Everything empty again, as when the program has just loaded.
 void ClearCardPaths();

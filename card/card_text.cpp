@@ -11,10 +11,16 @@ constexpr int kCtrlZ = 0x1A;
 
 int CardTextReader::NextByte() {
   if (ended_) return EOF;
-  const int c = std::fgetc(file_);
+  int c = EOF;
+  if (file_ != nullptr) {
+    c = std::fgetc(file_);
+  } else if (!bytes_.empty()) {
+    c = static_cast<unsigned char>(bytes_.front());
+    bytes_.remove_prefix(1);
+  }
   if (c == EOF || c == kCtrlZ) {
     ended_ = true;
-    failed_ = c == EOF && std::ferror(file_) != 0;
+    failed_ = c == EOF && file_ != nullptr && std::ferror(file_) != 0;
     if (failed_) readError_ = errno != 0 ? errno : EIO;
     return EOF;
   }

@@ -9,10 +9,11 @@
 
 namespace card {
 
-// Reads characters from a stream opened in binary mode. Does not own the stream.
+// Reads characters from a stream opened in binary mode, or from bytes in memory. Owns neither.
 class CardTextReader {
  public:
   explicit CardTextReader(FILE* file) : file_(file) {}
+  explicit CardTextReader(std::string_view bytes) : bytes_(bytes) {}
 
   // The next character, or EOF at the end of the file, at a 0x1A byte or on a read error. A CR that is not
   // followed by LF is kept.
@@ -31,7 +32,8 @@ class CardTextReader {
   static constexpr int kNothing = -2;
   int NextByte();
 
-  FILE* file_;
+  FILE* file_ = nullptr;
+  std::string_view bytes_;  // what is left to read when there is no stream
   int pending_ = kNothing;  // a character read ahead after a CR
   bool ended_ = false;
   bool failed_ = false;

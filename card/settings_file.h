@@ -1,10 +1,9 @@
-// config.txt in the Card folder: read into the Settings table at start, written back on apply, checked after.
+// The windows' thin layer over the card's files: config.txt and ver.txt read into the process-wide Settings
+// and Version tables when the main window opens, the Settings table saved back on apply.
 #pragma once
 
-#include <string>
-
-#include "card/card_result.h"
-#include "card/card_text.h"
+#include "card/card_files.h"
+#include "card/card_save.h"
 #include "card/card_write_failure.h"
 
 namespace card {
@@ -20,31 +19,23 @@ struct CardFilesRead {
 // default, as the windows want; a caller that must not go on with defaults looks at `settings`.
 CardFilesRead ReadSettings();
 
-// The reading itself, from any stream: every line up to the first empty one sets the row its key names.
-void ReadSettingsText(CardTextReader& text);
-
-// The whole file as written: one "key=value" line per row in table order, LF line ends (CR LF on the card).
-std::string FormatSettingsText();
-
 // Replaces config.txt with the table by a safe replace (a read-only, hidden or system old file included).
 // On failure the old config.txt is as it was.
 CardResult<FileWrite> ReplaceSettingsFile();
 
 // What the windows' save did.
 enum class SaveResult {
-  kSaved,            // config.txt and the clock file are new
-  kConfigNotWritten, // config.txt is as it was; the clock file was not touched
-  kClockNotWritten,  // config.txt is new, the clock file is as it was
+  kSaved,             // config.txt and the clock file are new, and config.txt read back as written
+  kConfigNotWritten,  // config.txt is as it was; the clock file was not touched
+  kClockNotWritten,   // config.txt is new, the clock file is as it was
+  kCheckFailed,       // both are new, but config.txt did not read back as written
 };
 
-// The windows' save: replaces config.txt and, when that worked, writes the clock file. A failure is also
-// reported to `sink`, once.
+// The windows' save of the Settings table: config.txt, the clock file, then the read-back check. A file that
+// cannot be written is also reported to `sink` (the no-card box), once.
 SaveResult WriteSettings(CardWriteFailureSink& sink);
-
-enum class SettingsCheck { kGood, kBad };
 
 // Good when config.txt holds exactly the lines of the table, each with its line end, and nothing more.
 CardResult<SettingsCheck> CheckSettings();
-SettingsCheck CheckSettingsText(CardTextReader& text);
 
 }  // namespace card

@@ -1,41 +1,13 @@
-// The camera's whole configuration: 24 named integer settings in the fixed order of config.txt.
+// The process-wide Settings table that the windows read and change: 24 rows of key and value in the fixed
+// order of config.txt. Rows, keys and defaults themselves are plain data in setting_rows.h.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "card/setting_rows.h"
+
 namespace card {
-
-enum SettingRow : int {
-  kResolution = 0,
-  kDate,
-  kTime,
-  kVoltage,
-  kAccelerator,
-  kDisplayMisc,
-  kDrivingModeAccelerator,
-  kParkingAccelerator,
-  kAutoParking,
-  kParkingMotion,
-  kNightBright,
-  kSpeakerVolume,
-  kMicVolume,
-  kVideoOutStandard,
-  kEncodingProfile,
-  kBitRate,
-  kDrivingModeFrame,
-  kParkingModeFrame,
-  kParkingBlackAndWhite,
-  kVideoOut,
-  kGpsSpeedDisplay,
-  kMemoryPartition,
-  kPartitionTerritory,
-  kTimeZone
-};
-
-constexpr int kSettingCount = 24;
-constexpr int kFirstAdvancedRow = 13;  // rows 13 to 22 belong to the advanced window
-constexpr int kAdvancedCount = 10;
 
 struct Setting {
   char key[64];  // zero-terminated, exactly as written in config.txt
@@ -53,8 +25,10 @@ void ResetSettingsToDefaults();
 // Every value back to 0, as when the program has just loaded (rows missing from config.txt stay 0).
 void ClearSettings();
 
-// Exact, case-sensitive match of the whole key; -1 when the key is not a setting.
+// All 24 values at once, in row order.
+SettingValues TableValues();
+void SetTableValues(const SettingValues& values);
+
 int FindSettingRow(const char* key);
-int FindSettingRow(std::string_view key);
 
 }  // namespace card

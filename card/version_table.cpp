@@ -33,6 +33,13 @@ bool SetVersionValue(std::string_view key, std::string_view value) {
   return false;
 }
 
+void SetVersionTexts(const VersionTexts& texts) {
+  SetVersionValue("Model", texts.model);
+  SetVersionValue("Version", texts.firmware);
+}
+
+VersionTexts TheVersionTexts() { return {ModelText(), FirmwareText()}; }
+
 void ClearVersionValues() {
   for (VersionEntry& entry : g_versions) entry.value[0] = '\0';
 }

@@ -3,12 +3,13 @@
 
 #include <string_view>
 
+#include "card/version_text.h"
+
 namespace card {
 
 enum VersionRecord : int { kModelRecord = 0, kFirmwareRecord };
 
 constexpr int kVersionRecordCount = 2;
-constexpr size_t kVersionValueMax = 63;  // a value keeps at most this many characters
 
 // Value of a record ("" until set); the record's key is "Model" or "Version".
 const char* VersionValue(int record);
@@ -19,6 +20,10 @@ const char* FirmwareText();
 // Sets the value of the record whose key matches exactly; a longer value keeps its first kVersionValueMax
 // characters. Returns false when the key names no record.
 bool SetVersionValue(std::string_view key, std::string_view value);
+
+// Both values from `texts` (each cut to kVersionValueMax characters).
+void SetVersionTexts(const VersionTexts& texts);
+VersionTexts TheVersionTexts();
 
 // Both values empty again, as when the program has just loaded.
 void ClearVersionValues();

@@ -7,20 +7,17 @@
 #include <system_error>
 
 #include "card/card_finder.h"
+#include "card/card_files.h"
 #include "card/card_paths.h"
-#include "card/card_state.h"
-#include "card/clock_file.h"
+#include "card/card_save.h"
 #include "card/platform.h"
-#include "card/settings_file.h"
-#include "card/settings_table.h"
 #include "card/unique_file.h"
-#include "card/version_table.h"
 
 namespace cli {
 namespace {
 
-Failure CardFileFailure(const char* path, const std::string& what, std::error_code error) {
-  return {ExitStatus::kCardFile, std::string(path) + ": " + what + (error ? ": " + error.message() : "")};
+Failure CardFileFailure(const std::string& path, const std::string& what, std::error_code error) {
+  return {ExitStatus::kCardFile, path + ": " + what + (error ? ": " + error.message() : "")};
 }
 
 bool EndsWithFolderName(std::string_view path) {
@@ -33,12 +30,9 @@ bool EndsWithFolderName(std::string_view path) {
   return before == 0 || path[before - 1] == '/' || path[before - 1] == card::platform::kPathSeparator;
 }
 
-Outcome UseFolder(const CardPlace& place) {
-  card::ClearCardState();
-  if (card::SetCardFolder(place.folder.c_str()) == card::FolderSet::kTooLong) {
-    return Failure{ExitStatus::kCardFile, place.shown + ": path too long"};
-  }
-  return std::nullopt;
+CardPlace PlaceAt(const std::string& shown, const std::string& folder) {
+  return {shown, folder, card::CardFileIn(folder, card::kSettingsFileName),
+          card::CardFileIn(folder, card::kClockFileName), card::CardFileIn(folder, card::kVersionFileName)};
 }
 
 }  // namespace
@@ -47,53 +41,46 @@ std::vector<std::string> FindCardRoots() { return card::FindCards(); }
 
 std::variant<CardPlace, Failure> PlaceCard(const std::string& path) {
   std::string folder = card::CardFolderIn(path);
-  if (card::platform::PathExists(folder.c_str())) return CardPlace{path, folder};
-  if (EndsWithFolderName(path) && card::platform::PathExists(path.c_str())) return CardPlace{path, path};
+  if (card::platform::PathExists(folder.c_str())) return PlaceAt(path, folder);
+  if (EndsWithFolderName(path) && card::platform::PathExists(path.c_str())) return PlaceAt(path, path);
   return Failure{ExitStatus::kNoCard, path + ": no card there (no " + card::kCardFolderName + " folder)"};
 }
 
 std::variant<CardContent, Failure> ReadCard(const CardPlace& place) {
-  if (Outcome failure = UseFolder(place)) return *failure;
-  const card::CardFilesRead read = card::ReadSettings();
-  if (read.settings == card::FileRead::kUnreadable) {
-    return CardFileFailure(card::TheCardPaths().settingsFile, "cannot read", read.settings.error);
+  const card::SettingsFileRead settings = card::ReadSettingsFrom(place.settingsFile.c_str());
+  if (settings.file == card::FileRead::kUnreadable) {
+    return CardFileFailure(place.settingsFile, "cannot read", settings.file.error);
   }
-  CardContent content;
-  for (int row = 0; row < card::kSettingCount; ++row) content.values[row] = card::GetSetting(row);
-  content.model = card::ModelText();
-  content.firmware = card::FirmwareText();
-  if (read.version == card::FileRead::kUnreadable) {
-    content.versionFailure = CardFileFailure(card::TheCardPaths().versionFile, "cannot read", read.version.error);
+  const card::VersionFileRead version = card::ReadVersionFrom(place.versionFile.c_str());
+  CardContent content{settings.read.values, settings.file == card::FileRead::kMissing, version.texts.model,
+                      version.texts.firmware, std::nullopt};
+  if (version.file == card::FileRead::kUnreadable) {
+    content.versionFailure = CardFileFailure(place.versionFile, "cannot read", version.file.error);
   }
   return content;
 }
 
 Outcome WriteCard(const CardPlace& place, const SettingValues& values, bool withClock) {
-  if (Outcome failure = UseFolder(place)) return failure;
-  for (int row = 0; row < card::kSettingCount; ++row) card::SetSetting(row, values[row]);
-  const card::CardPaths& paths = card::TheCardPaths();
-  const auto replaced = card::ReplaceSettingsFile();
-  if (replaced == card::FileWrite::kFailed) {
-    return CardFileFailure(paths.settingsFile, "not replaced, left as it was", replaced.error);
+  const card::SaveReport saved =
+      card::SaveCard({place.settingsFile.c_str(), place.clockFile.c_str()}, values,
+                     withClock ? card::SaveOrder::kCheckThenClock : card::SaveOrder::kNoClock);
+  switch (saved.failed) {
+    case card::SaveStep::kNone:
+      return std::nullopt;
+    case card::SaveStep::kSettingsFile:
+      return CardFileFailure(place.settingsFile, "not replaced, left as it was", saved.error);
+    case card::SaveStep::kCheck:
+      return Failure{ExitStatus::kCheckFailed, place.settingsFile + ": does not read back as written" +
+                                                   (saved.error ? ": " + saved.error.message() : "")};
+    case card::SaveStep::kClockFile:
+      break;
   }
-  const auto check = card::CheckSettings();
-  if (check != card::SettingsCheck::kGood) {
-    return Failure{ExitStatus::kCheckFailed, std::string(paths.settingsFile) + ": does not read back as written" +
-                                                 (check.error ? ": " + check.error.message() : "")};
-  }
-  if (!withClock) return std::nullopt;
-  const auto clock = card::WriteClockFile();
-  if (clock == card::FileWrite::kFailed) {
-    return CardFileFailure(paths.clockFile, "not written (config.txt is already new)", clock.error);
-  }
-  return std::nullopt;
+  return CardFileFailure(place.clockFile, "not written (config.txt is already new)", saved.error);
 }
 
 Outcome WriteClock(const CardPlace& place) {
-  if (Outcome failure = UseFolder(place)) return failure;
-  const auto clock = card::WriteClockFile();
-  if (clock == card::FileWrite::kFailed)
-    return CardFileFailure(card::TheCardPaths().clockFile, "not written", clock.error);
+  const auto clock = card::WriteClockTo(place.clockFile.c_str(), card::CurrentLocalTime());
+  if (clock == card::FileWrite::kFailed) return CardFileFailure(place.clockFile, "not written", clock.error);
   return std::nullopt;
 }
 

@@ -11,14 +11,18 @@
 
 namespace cli {
 
-// A card as the user named it or as it was found, and its Card folder.
+// A card as the user named it or as it was found, its Card folder and the card's files in it.
 struct CardPlace {
   std::string shown;   // the path as given or found: how output and messages name the card
   std::string folder;  // its DQ-918LX_Parameter folder
+  std::string settingsFile;
+  std::string clockFile;
+  std::string versionFile;
 };
 
 struct CardContent {
   SettingValues values;
+  bool settingsMissing = false;  // no config.txt: `values` are the camera's defaults
   std::string model;
   std::string firmware;
   Outcome versionFailure;  // ver.txt is there but could not be read: model and firmware are placeholders
@@ -30,9 +34,9 @@ std::vector<std::string> FindCardRoots();
 // `path` names a volume root or its DQ-918LX_Parameter folder; fails (no card) when it names neither.
 std::variant<CardPlace, Failure> PlaceCard(const std::string& path);
 
-// Reads config.txt and ver.txt with every process-wide table cleared first, so nothing of an earlier card
-// remains. A missing config.txt gives the defaults, as in the windows; one that is there but cannot be read
-// is a failure, never replaced by defaults.
+// Reads config.txt and ver.txt. A missing config.txt gives the defaults, as in the windows; one that is there
+// but cannot be read is a failure, never replaced by defaults. Rows config.txt does not name read as 0, as in
+// the windows.
 std::variant<CardContent, Failure> ReadCard(const CardPlace& place);
 
 // As the windows' OK: config.txt by the safe replace, the read-back check, then the clock file unless

@@ -1,8 +1,8 @@
 // cards, show and export: they only read.
 #include <string>
 
-#include "card/setting_values.h"
-#include "card/settings_table.h"
+#include "card/settings_description.h"
+#include "card/setting_rows.h"
 #include "cli/card_choice.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
@@ -24,7 +24,7 @@ std::string ShowJson(const CardPlace& place, const CardContent& content) {
                      ", \"firmware\": " + JsonString(content.firmware) + ", \"settings\": [";
   for (int row = 0; row < card::kSettingCount; ++row) {
     const char* name = card::NameOfValue(row, content.values[row]);
-    json += std::string(row ? "," : "") + "\n  {\"key\": " + JsonString(card::SettingsTable()[row].key) +
+    json += std::string(row ? "," : "") + "\n  {\"key\": " + JsonString(card::kSettingKeys[row]) +
             ", \"value\": " + std::to_string(content.values[row]) +
             ", \"name\": " + (name ? JsonString(name) : "null") + "}";
   }
@@ -34,7 +34,7 @@ std::string ShowJson(const CardPlace& place, const CardContent& content) {
 std::string ShowText(const CardPlace& place, const CardContent& content) {
   std::string text = "Card: " + place.shown + "\nModel: " + content.model + "\nFirmware: " + content.firmware + "\n";
   for (int row = 0; row < card::kSettingCount; ++row) {
-    text += std::string(card::SettingsTable()[row].key) + ": " + DescribeValue(row, content.values[row]) + "\n";
+    text += std::string(card::kSettingKeys[row]) + ": " + DescribeValue(row, content.values[row]) + "\n";
   }
   return text;
 }
@@ -63,7 +63,7 @@ ExitStatus RunExport(const Invocation& invocation) {
   const CardContent& content = std::get<0>(read).second;
   std::string profile;
   for (int row = 0; row < card::kSettingCount; ++row) {
-    profile += std::string(card::SettingsTable()[row].key) + "=" + std::to_string(content.values[row]) + "\n";
+    profile += std::string(card::kSettingKeys[row]) + "=" + std::to_string(content.values[row]) + "\n";
   }
   Print(profile);
   return ExitStatus::kDone;

@@ -15,7 +15,7 @@ std::string ChangeLines(const SettingValues& before, const SettingValues& after)
   std::string lines;
   for (int row = 0; row < card::kSettingCount; ++row) {
     if (before[row] == after[row]) continue;
-    lines += std::string(card::SettingsTable()[row].key) + ": " + DescribeValue(row, before[row]) + " -> " +
+    lines += std::string(card::kSettingKeys[row]) + ": " + DescribeValue(row, before[row]) + " -> " +
              DescribeValue(row, after[row]) + "\n";
   }
   return lines;

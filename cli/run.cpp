@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "card/setting_values.h"
-#include "card/settings_table.h"
+#include "card/settings_description.h"
+#include "card/setting_rows.h"
 #include "cli/commands.h"
 #include "cli/dqcard_version.h"
 #include "cli/report.h"
@@ -46,10 +46,10 @@ std::string ProgramHelp() {
 std::string SettingsHelp() {
   std::string help = "\nSettings and their values:\n";
   for (int row = 0; row < card::kSettingCount; ++row) {
-    help += "  " + std::string(card::SettingsTable()[row].key) + ": ";
+    help += "  " + std::string(card::kSettingKeys[row]) + ": ";
     if (!card::IsOfferedByWindow(row)) help += "any number";
     bool first = true;
-    for (const card::ValueName& entry : card::OfferedValues(row)) {
+    for (const card::OfferedValue& entry : card::OfferedValues(row)) {
       help += (first ? "" : ", ") + DescribeValue(row, entry.value);
       first = false;
     }

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "card/setting_values.h"
+#include "card/settings_description.h"
 
 namespace cli {
 namespace {
@@ -44,7 +44,7 @@ bool IsDecimal(std::string_view text) {
 
 std::string AllowedValues(int row) {
   std::string list;
-  for (const card::ValueName& entry : card::OfferedValues(row)) {
+  for (const card::OfferedValue& entry : card::OfferedValues(row)) {
     if (!list.empty()) list += ", ";
     list += DescribeValue(row, entry.value);
   }
@@ -52,7 +52,7 @@ std::string AllowedValues(int row) {
 }
 
 std::variant<Assignment, std::string> ParseValue(int row, std::string_view text, bool force) {
-  const std::string key = card::SettingsTable()[row].key;
+  const std::string key(card::kSettingKeys[row]);
   if (IsDecimal(text)) {
     int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -63,7 +63,7 @@ std::variant<Assignment, std::string> ParseValue(int row, std::string_view text,
     return key + ": " + Quoted(text) + " is not offered by the windows (allowed: " + AllowedValues(row) +
            "); --force writes it anyway";
   }
-  for (const card::ValueName& entry : card::OfferedValues(row)) {
+  for (const card::OfferedValue& entry : card::OfferedValues(row)) {
     if (SameFolded<Lower>(text, entry.name)) return Assignment{row, entry.value};
   }
   if (!card::IsOfferedByWindow(row)) return key + ": " + Quoted(text) + " is not a whole number";
@@ -74,7 +74,7 @@ std::variant<Assignment, std::string> ParseValue(int row, std::string_view text,
 
 int MatchSettingKey(std::string_view text) {
   for (int row = 0; row < card::kSettingCount; ++row) {
-    if (SameFolded<FoldedKeyChar>(text, card::SettingsTable()[row].key)) return row;
+    if (SameFolded<FoldedKeyChar>(text, card::kSettingKeys[row])) return row;
   }
   return -1;
 }
@@ -95,9 +95,7 @@ void ApplyAssignments(std::span<const Assignment> assignments, SettingValues& va
     advancedTouched |=
         assignment.row >= card::kFirstAdvancedRow && assignment.row < card::kFirstAdvancedRow + card::kAdvancedCount;
   }
-  if (advancedTouched && values[card::kMemoryPartition] == 0) {
-    values[card::kPartitionTerritory] = card::SettingDefault(card::kPartitionTerritory);
-  }
+  if (advancedTouched) card::ApplyPartitionRule(card::AdvancedRowsOf(values));
 }
 
 std::string DescribeValue(int row, int32_t value) {

@@ -2,18 +2,17 @@
 // would offer that value.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 
-#include "card/settings_table.h"
+#include "card/setting_rows.h"
 
 namespace cli {
 
-using SettingValues = std::array<int32_t, card::kSettingCount>;
+using card::SettingValues;
 
 struct Assignment {
   int row;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "card/setting_values.h"
+#include "card/settings_description.h"
 #include "cli/json_text.h"
 #include "cli/profile.h"
 

@@ -19,8 +19,6 @@ int32_t TerritoryFromSliderPosition(int position) { return Saturate((int64_t{pos
 
 int SnappedSliderPosition(int32_t territory) { return Saturate(int64_t{territory} * 10); }
 
-void ApplyConfirmationRule(std::span<int32_t, card::kAdvancedCount> working) {
-  if (working[kMemoryPartitionSlot] == 0) working[kPartitionTerritorySlot] = kDefaultTerritory;
-}
+void ApplyConfirmationRule(std::span<int32_t, card::kAdvancedCount> working) { card::ApplyPartitionRule(working); }
 
 }  // namespace advanced

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "card/setting_values.h"
+#include "card/settings_description.h"
 #include "card/settings_table.h"
 
 namespace dialogs {
