@@ -3,8 +3,8 @@
 
 namespace card {
 
-// The main window implements this: it shows the no-card box and clears its Save-ok flag.
-// A writer calls it exactly once for a failed save.
+// The main window implements this: it shows the no-card box. A save calls it exactly once when a file could
+// not be written; the save's result tells the caller the rest.
 class CardWriteFailureSink {
  public:
   virtual void OnCardNotWritable() = 0;

@@ -1,24 +1,8 @@
 #include "card/real_volume_platform.h"
 
 #include <cstdio>
-#include <cwchar>
 
 namespace card {
-namespace {
-
-class SharedRealVolumePlatform final : public RealVolumePlatform {};
-
-// The box carries the program's name as its caption, as the framework's own message box does.
-void ProgramName(wchar_t (&name)[MAX_PATH]) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  const wchar_t* slash = std::wcsrchr(path, L'\\');
-  std::wcsncpy(name, slash ? slash + 1 : path, MAX_PATH - 1);
-  name[MAX_PATH - 1] = L'\0';
-  if (wchar_t* dot = std::wcsrchr(name, L'.')) *dot = L'\0';
-}
-
-}  // namespace
 
 UINT RealVolumePlatform::DriveType(const wchar_t* rootPath) { return GetDriveTypeW(rootPath); }
 
@@ -42,15 +26,6 @@ void RealVolumePlatform::Print(const char* text) {
   std::fflush(stdout);
 }
 
-void RealVolumePlatform::ShowOpenError(const wchar_t* text) {
-  wchar_t caption[MAX_PATH];
-  ProgramName(caption);
-  MessageBoxW(GetActiveWindow(), text, caption, MB_OK | MB_ICONEXCLAMATION);
-}
-
-RealVolumePlatform& TheRealVolumePlatform() {
-  static SharedRealVolumePlatform platform;
-  return platform;
-}
+void RealVolumePlatform::ShowOpenError(const wchar_t* text) { errors_->OnVolumeNotOpened(text); }
 
 }  // namespace card

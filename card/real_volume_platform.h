@@ -1,4 +1,4 @@
-// The Volume ejector's platform calls, made for real.
+// The Volume ejector's platform calls, made for real; its error message goes to the sink it is given.
 #pragma once
 
 #include "card/volume_platform.h"
@@ -7,6 +7,8 @@ namespace card {
 
 class RealVolumePlatform : public VolumePlatform {
  public:
+  explicit RealVolumePlatform(VolumeOpenErrorSink& errors) : errors_(&errors) {}
+
   UINT DriveType(const wchar_t* rootPath) override;
   HANDLE OpenVolume(const wchar_t* volumePath, DWORD access) override;
   DWORD LastError() override;
@@ -16,11 +18,8 @@ class RealVolumePlatform : public VolumePlatform {
   void Print(const char* text) override;
   void ShowOpenError(const wchar_t* text) override;
 
- protected:
-  ~RealVolumePlatform() = default;
+ private:
+  VolumeOpenErrorSink* errors_;
 };
-
-// The one shared instance (it holds no state).
-RealVolumePlatform& TheRealVolumePlatform();
 
 }  // namespace card

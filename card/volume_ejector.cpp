@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "card/real_volume_platform.h"
 
 namespace card {
 namespace {
@@ -20,8 +19,6 @@ void PrintWithLetter(VolumePlatform& platform, const char* format, wchar_t lette
 }
 
 }  // namespace
-
-VolumeEjector::VolumeEjector() : platform_(&TheRealVolumePlatform()) {}
 
 int VolumeEjector::Eject(wchar_t letter) {
   wchar_t rootPath[4];

@@ -7,7 +7,6 @@ namespace card {
 
 class VolumeEjector {
  public:
-  VolumeEjector();  // the real platform
   explicit VolumeEjector(VolumePlatform& platform) : platform_(&platform) {}
 
   // 1 when the volume could be opened and closed again (whether or not the medium came out), 0 when the

@@ -6,6 +6,16 @@
 
 namespace card {
 
+// Where the ejector's one visible message goes: the main window shows it as a box, as it does the no-card box;
+// the card library shows no window itself.
+class VolumeOpenErrorSink {
+ public:
+  virtual void OnVolumeNotOpened(const wchar_t* text) = 0;
+
+ protected:
+  ~VolumeOpenErrorSink() = default;
+};
+
 class VolumePlatform {
  public:
   virtual UINT DriveType(const wchar_t* rootPath) = 0;

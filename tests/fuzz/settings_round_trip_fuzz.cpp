@@ -1,28 +1,15 @@
-// Whatever config.txt held, what the writer makes of the table reads back to the same table and passes the
+// Whatever config.txt held, what the writer makes of its values reads back to the same values and passes the
 // check after writing.
-#include <array>
 #include <string>
+#include <string_view>
 
-#include "card/settings_file.h"
-#include "card/settings_table.h"
-#include "tests/fuzz/card_bytes.h"
-
-static std::array<int32_t, card::kSettingCount> ReadTable(const void* data, size_t size) {
-  card::ClearSettings();
-  const fuzz::CardBytes bytes = fuzz::OpenBytes(data, size);
-  card::CardTextReader text(bytes.get());
-  card::ReadSettingsText(text);
-  std::array<int32_t, card::kSettingCount> values;
-  for (int row = 0; row < card::kSettingCount; ++row) values[row] = card::GetSetting(row);
-  return values;
-}
+#include "card/settings_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const auto first = ReadTable(data, size);
-  const std::string written = card::ToCardText(card::FormatSettingsText());
-  if (ReadTable(written.data(), written.size()) != first) __builtin_trap();
-  const fuzz::CardBytes bytes = fuzz::OpenBytes(written.data(), written.size());
-  card::CardTextReader text(bytes.get());
-  if (card::CheckSettingsText(text) != card::SettingsCheck::kGood) __builtin_trap();
+  const card::SettingValues first =
+      card::ReadSettingsBytes(std::string_view(reinterpret_cast<const char*>(data), size)).values;
+  const std::string written = card::FormatSettingsBytes(first);
+  if (card::ReadSettingsBytes(written).values != first) __builtin_trap();
+  if (card::CheckSettingsBytes(written, first) != card::SettingsCheck::kGood) __builtin_trap();
   return 0;
 }

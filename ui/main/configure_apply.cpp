@@ -6,6 +6,7 @@
 #include "card/settings_file.h"
 #include "ui/dialogs/exit_message_dlg.h"
 #include "ui/dialogs/no_usb_dlg.h"
+#include "ui/dialogs/program_message_box.h"
 #include "ui/main/configure_dlg.h"
 #include "ui/main/wait_cursor.h"
 
@@ -19,8 +20,9 @@ void CConfigureDlg::OnOK() {
   WaitCursor wait;
   card::LoadAdvancedSnapshot(advancedValues_);
   CopyAdvancedValuesToSettings();
-  card::WriteSettings(*this);  // also writes the clock file
-  if (card::CheckSettings() != card::SettingsCheck::kGood) saveOk_ = 0;
+  // config.txt, the clock file, then the read-back check; a file that cannot be written has shown the
+  // no-card box through OnCardNotWritable.
+  if (card::WriteSettings(*this) != card::SaveResult::kSaved) saveOk_ = 0;
   if (!saveOk_) {
     // Every press of OK starts afresh; the window stays open with its values.
     saveOk_ = 1;
@@ -42,8 +44,9 @@ void CConfigureDlg::OnOK() {
 void CConfigureDlg::OnCardNotWritable() {
   dialogs::CNoUsbDlg noCard(this);
   noCard.DoModal();
-  saveOk_ = 0;
 }
+
+void CConfigureDlg::OnVolumeNotOpened(const wchar_t* text) { dialogs::ShowProgramMessageBox(text); }
 
 void CConfigureDlg::OnReset() {
   card::ResetSettingsToDefaults();

@@ -11,6 +11,7 @@
 
 #include "card/card_write_failure.h"
 #include "card/settings_table.h"
+#include "card/real_volume_platform.h"
 #include "card/volume_ejector.h"
 #include "framework/button.h"
 #include "framework/message_table.h"
@@ -29,7 +30,9 @@ constexpr wchar_t kMainWindowTitle[] = L"DQ-918LX";
 constexpr UINT_PTR kClockTimer = 1001;
 constexpr UINT kClockPeriod = 1000;
 
-class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedDialog>, private card::CardWriteFailureSink {
+class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedDialog>,
+                      private card::CardWriteFailureSink,
+                      private card::VolumeOpenErrorSink {
  public:
   CConfigureDlg();
 
@@ -41,8 +44,10 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   void OnOK() override;
 
  private:
-  // card::CardWriteFailureSink: the no-card box, and no ejection this time.
+  // card::CardWriteFailureSink: the no-card box.
   void OnCardNotWritable() override;
+  // card::VolumeOpenErrorSink: the ejector's plain error box.
+  void OnVolumeNotOpened(const wchar_t* text) override;
 
   void CreateButtons();
   void CreateActionButton(int index);
@@ -85,7 +90,8 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   int32_t advancedValues_[card::kAdvancedCount] = {};
   ClockFields clock_;
   int32_t saveOk_ = 1;
-  card::VolumeEjector ejector_;
+  card::RealVolumePlatform volumePlatform_{static_cast<card::VolumeOpenErrorSink&>(*this)};
+  card::VolumeEjector ejector_{volumePlatform_};
   int32_t timeZoneIndex_ = -1;
   wchar_t clockText_[kClockTextCapacity] = {};
   int32_t refreshArmed_ = 1;

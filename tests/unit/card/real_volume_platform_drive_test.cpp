@@ -12,19 +12,27 @@
 
 namespace {
 
-// The real platform, except that the open-error box is recorded instead of waiting for a click; the
-// answers of the device are recorded too.
+// The open-error box, recorded instead of shown.
+struct RecordedBox final : card::VolumeOpenErrorSink {
+  void OnVolumeNotOpened(const wchar_t* text) override { text_ += text; }
+  std::wstring text_;
+};
+
+// The real platform with its box recorded; the answers of the device are recorded too.
 class BoxlessPlatform final : public card::RealVolumePlatform {
  public:
+  BoxlessPlatform() : RealVolumePlatform(recordedBox_) {}
   bool Control(HANDLE volume, DWORD code, const void* input, DWORD inputSize) override {
     const bool done = RealVolumePlatform::Control(volume, code, input, inputSize);
     controls.push_back({code, done});
     return done;
   }
-  void ShowOpenError(const wchar_t* text) override { box += text; }
+  const std::wstring& box() const { return recordedBox_.text_; }
 
   std::vector<std::pair<DWORD, bool>> controls;
-  std::wstring box;
+
+ private:
+  RecordedBox recordedBox_;
 };
 
 struct EjectResult {
@@ -45,14 +53,15 @@ TEST(RealVolumeEjector, RemovableAndOpticalDrivesAreOpenedLockedAndClosed) {
     const EjectResult ejected = EjectWith(ejector, letter);
     EXPECT_EQ(ejected.result, 1) << static_cast<char>(letter);
     EXPECT_EQ(ejected.printed, "") << "Wine cannot dismount, so the medium is not reported safe to remove";
-    EXPECT_EQ(platform.box, L"");
+    EXPECT_EQ(platform.box(), L"");
     using Control = std::pair<DWORD, bool>;
     EXPECT_EQ(platform.controls, (std::vector<Control>{{FSCTL_LOCK_VOLUME, true}, {FSCTL_DISMOUNT_VOLUME, false}}));
   }
 }
 
 TEST(RealVolumeEjector, FixedAndMissingDrivesAreRefused) {
-  card::VolumeEjector ejector;
+  BoxlessPlatform platform;
+  card::VolumeEjector ejector(platform);
   for (const wchar_t letter : {L'U', L'V'}) {
     const EjectResult refused = EjectWith(ejector, letter);
     EXPECT_EQ(refused.result, 0);

@@ -27,7 +27,7 @@ TEST_P(SettingsWriterProtectedOldFile, IsReplacedByAnOrdinaryFile) {
   card::ResetSettingsToDefaults();
   EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
   EXPECT_EQ(sink_.failures, 0);
-  EXPECT_EQ(ReadBytes(config), card::ToCardText(card::FormatSettingsText()));
+  EXPECT_EQ(ReadBytes(config), card::FormatSettingsBytes(card::TableValues()));
   EXPECT_EQ(Attributes(config) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u);
   EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", "config.txt"}));
 }
