@@ -71,7 +71,8 @@ int SyncToMedium(int fd) {
   return fsync(fd);
 }
 
-std::error_code WriteTemporary(const char* path, std::string_view bytes, std::string& temporary) {
+// `keptMode`: the permissions the new file takes (the old file's, where they are kept), or -1 for ordinary ones.
+std::error_code WriteTemporary(const char* path, std::string_view bytes, int keptMode, std::string& temporary) {
   UniqueFd file = CreateTemporaryNextTo(path, temporary);
   if (file.get() < 0) {
     temporary.clear();
@@ -79,6 +80,26 @@ std::error_code WriteTemporary(const char* path, std::string_view bytes, std::st
   }
   // A full card shows up at the write or the fsync, a pulled one possibly only at the close.
   std::error_code error = WriteAll(file.get(), bytes);
+  if (!error && keptMode >= 0 && fchmod(file.get(), static_cast<mode_t>(keptMode)) != 0) error = LastError();
+  if (!error && SyncToMedium(file.get()) != 0) error = LastError();
+  if (!file.Close() && !error) error = LastError();
+  return error;
+}
+
+// The full card's way: the existing file rewritten where it stands. A file that must grow reserves the room
+// first, so that running out of it cannot leave the file half new.
+std::error_code RewriteInPlace(const char* path, std::string_view bytes) {
+  UniqueFd file(open(path, O_WRONLY | O_CLOEXEC));
+  struct stat info;
+  if (file.get() < 0 || fstat(file.get(), &info) != 0) return LastError();
+  const off_t length = static_cast<off_t>(bytes.size());
+  if (length > info.st_size) {
+    if (const int error = posix_fallocate(file.get(), info.st_size, length - info.st_size); error != 0) {
+      return std::error_code(error, std::generic_category());
+    }
+  }
+  std::error_code error = WriteAll(file.get(), bytes);
+  if (!error && ftruncate(file.get(), length) != 0) error = LastError();
   if (!error && SyncToMedium(file.get()) != 0) error = LastError();
   if (!file.Close() && !error) error = LastError();
   return error;
@@ -89,6 +110,26 @@ std::string FolderOf(const char* path) {
   const size_t slash = text.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : text.substr(0, slash);
+}
+
+std::string NameOf(const char* path) {
+  const std::string text(path);
+  return text.substr(text.rfind('/') + 1);
+}
+
+// Temporary files of `path` that saves cut off by a pulled card left behind; one that cannot be removed
+// is left for the next save.
+void RemoveLeftoversOf(const char* path) {
+  const std::string folder = FolderOf(path);
+  const std::string name = NameOf(path);
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return;
+  std::vector<std::string> leftovers;
+  while (const dirent* entry = readdir(dir)) {
+    if (IsTemporaryFileOf(entry->d_name, name)) leftovers.push_back(folder + "/" + entry->d_name);
+  }
+  closedir(dir);
+  for (const std::string& leftover : leftovers) unlink(leftover.c_str());
 }
 
 // The rename is on the medium only once the folder is; some file systems cannot sync a folder, and the
@@ -138,19 +179,26 @@ bool PathExists(const char* path) {
 
 std::error_code SafeReplace(const char* path, std::string_view bytes, ProtectedFile protectedFile) {
   struct stat old;
+  const bool exists = stat(path, &old) == 0;
   // A file without write permission for its owner is what a read-only file looks like here (FAT's read-only
-  // attribute shows so). rename() replaces it regardless, and the new file has ordinary permissions.
-  if (protectedFile == ProtectedFile::kKeepReadOnly && stat(path, &old) == 0 && (old.st_mode & S_IWUSR) == 0) {
-    return std::make_error_code(std::errc::permission_denied);
-  }
+  // attribute shows so). rename() replaces it regardless, and the new file has ordinary permissions unless
+  // the old one's are kept.
+  const bool keep = protectedFile == ProtectedFile::kKeepReadOnly;
+  if (keep && exists && (old.st_mode & S_IWUSR) == 0) return std::make_error_code(std::errc::permission_denied);
+  const int keptMode = keep && exists ? static_cast<int>(old.st_mode & 07777) : -1;
+
   std::string temporary;
-  std::error_code error = WriteTemporary(path, bytes, temporary);
+  std::error_code error = WriteTemporary(path, bytes, keptMode, temporary);
   if (!error && rename(temporary.c_str(), path) != 0) error = LastError();
-  if (error) {
-    if (!temporary.empty()) unlink(temporary.c_str());
-    return error;
+  if (error && !temporary.empty()) unlink(temporary.c_str());
+  if (error && IsNoSpace(error) && exists) {
+    // An ordinary file is what a cleared one is here: the owner may write it.
+    if (!keep && (old.st_mode & S_IWUSR) == 0) chmod(path, (old.st_mode & 07777) | S_IWUSR);
+    error = RewriteInPlace(path, bytes);
   }
+  if (error) return error;
   SyncFolderOf(path);
+  RemoveLeftoversOf(path);
   return {};
 }
 

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <string>
+#include <vector>
 
 #include "card/local_time.h"
 #include "card/platform.h"
@@ -61,19 +62,76 @@ UniqueHandle CreateTemporaryNextTo(const std::wstring& path, std::wstring& tempo
   return UniqueHandle(INVALID_HANDLE_VALUE);
 }
 
+std::error_code WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return LastError();
+    if (written == 0) return std::error_code(ERROR_DISK_FULL, std::system_category());
+    bytes.remove_prefix(written);
+  }
+  return {};
+}
+
 // Every step is checked: a full card shows up only at the write or the flush, a pulled one possibly only at
 // the close.
 std::error_code WriteTemporary(const std::wstring& path, std::string_view bytes, std::wstring& temporary) {
   UniqueHandle file = CreateTemporaryNextTo(path, temporary);
   if (file.get() == INVALID_HANDLE_VALUE) return LastError();
-  while (!bytes.empty()) {
-    DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return LastError();
-    if (written == 0) return std::error_code(ERROR_DISK_FULL, std::system_category());
-    bytes.remove_prefix(written);
-  }
+  if (std::error_code error = WriteAll(file.get(), bytes)) return error;
   if (!FlushFileBuffers(file.get()) || !file.Close()) return LastError();
   return {};
+}
+
+bool SetLength(HANDLE file, LONGLONG length) {
+  LARGE_INTEGER at;
+  at.QuadPart = length;
+  return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+}
+
+// The full card's way: the existing file rewritten where it stands. A file that must grow is lengthened
+// first, which claims the room before any byte of it changes.
+std::error_code RewriteInPlace(const std::wstring& path, std::string_view bytes) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size;
+  if (file.get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.get(), &size)) return LastError();
+  const LONGLONG length = static_cast<LONGLONG>(bytes.size());
+  if (length > size.QuadPart && !SetLength(file.get(), length)) return LastError();
+  LARGE_INTEGER start{};
+  if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) return LastError();
+  if (std::error_code error = WriteAll(file.get(), bytes)) return error;
+  if (!SetEndOfFile(file.get()) || !FlushFileBuffers(file.get()) || !file.Close()) return LastError();
+  return {};
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+std::string Narrow(const std::wstring& text) {
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return {};
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
+  narrow.resize(static_cast<size_t>(length - 1));
+  return narrow;
+}
+
+// Temporary files of `path` that saves cut off by a pulled card left behind; one that cannot be removed
+// is left for the next save.
+void RemoveLeftoversOf(const std::wstring& path) {
+  const std::wstring folder = FolderOf(path);
+  const std::string name = Narrow(path.substr(folder.size() + 1));
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((path + L".*-*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  std::vector<std::wstring> leftovers;
+  do {
+    // The pattern also matches short names and more than the writers make: the exact form decides.
+    if (IsTemporaryFileOf(Narrow(found.cFileName), name)) leftovers.push_back(folder + L"\\" + found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  for (const std::wstring& leftover : leftovers) DeleteFileW(leftover.c_str());
 }
 
 bool MoveOver(const std::wstring& from, const std::wstring& to) {
@@ -112,23 +170,36 @@ std::error_code SafeReplace(const char* path, std::string_view bytes, ProtectedF
 
   const DWORD oldAttributes = GetFileAttributesW(target.c_str());
   const bool exists = oldAttributes != INVALID_FILE_ATTRIBUTES;
-  if (protectedFile == ProtectedFile::kKeepReadOnly && exists && (oldAttributes & FILE_ATTRIBUTE_READONLY)) {
+  const bool keep = protectedFile == ProtectedFile::kKeepReadOnly;
+  if (keep && exists && (oldAttributes & FILE_ATTRIBUTE_READONLY)) {
     return std::error_code(ERROR_ACCESS_DENIED, std::system_category());
   }
-  const bool clearFirst =
-      protectedFile == ProtectedFile::kClearAttributes && exists && (oldAttributes & kProtectiveAttributes);
+  const bool protectedOld = exists && (oldAttributes & kProtectiveAttributes);
 
   std::wstring temporary;
   std::error_code error = WriteTemporary(target, bytes, temporary);
+  // A kept hidden or system attribute goes onto the new file before it takes the old one's place.
+  if (!error && keep && protectedOld && !SetFileAttributesW(temporary.c_str(), oldAttributes)) error = LastError();
   if (!error) {
-    if (clearFirst) {
+    if (protectedOld) {
       error = MoveOverProtected(temporary, target, oldAttributes);
     } else if (!MoveOver(temporary, target)) {
       error = LastError();
     }
   }
-  if (error && !temporary.empty()) DeleteFileW(temporary.c_str());
-  return error;
+  if (error && !temporary.empty()) {
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(temporary.c_str());
+  }
+  if (error && IsNoSpace(error) && exists) {
+    // Cleared attributes are what a replaced config.txt has: a read-only one could not be opened for writing.
+    if (!keep && protectedOld) SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    error = RewriteInPlace(target, bytes);
+    if (error && !keep && protectedOld) SetFileAttributesW(target.c_str(), oldAttributes);
+  }
+  if (error) return error;
+  RemoveLeftoversOf(target);
+  return {};
 }
 
 std::vector<std::string> VolumeRoots() {

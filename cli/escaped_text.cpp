@@ -1,4 +1,4 @@
-#include "cli/json_text.h"
+#include "cli/escaped_text.h"
 
 #include <cstdio>
 
@@ -29,6 +29,11 @@ size_t Utf8SequenceLength(std::string_view text) {
   return length;
 }
 
+void AppendHex(std::string& out, unsigned char byte) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+}
+
 }  // namespace
 
 std::string JsonString(std::string_view text) {
@@ -53,6 +58,26 @@ std::string JsonString(std::string_view text) {
     text.remove_prefix(taken);
   }
   return json + "\"";
+}
+
+std::string TerminalText(std::string_view text) {
+  std::string shown;
+  while (!text.empty()) {
+    const unsigned char c = static_cast<unsigned char>(text.front());
+    size_t taken = 1;
+    if ((c < 0x20 && c != '\n') || c == 0x7f) {
+      AppendHex(shown, c);
+    } else if (c < 0x80) {
+      shown += static_cast<char>(c);
+    } else if ((taken = Utf8SequenceLength(text)) != 0) {
+      shown.append(text.substr(0, taken));
+    } else {
+      taken = 1;
+      AppendHex(shown, c);
+    }
+    text.remove_prefix(taken);
+  }
+  return shown;
 }
 
 }  // namespace cli

@@ -5,7 +5,7 @@
 #include "card/setting_rows.h"
 #include "cli/card_choice.h"
 #include "cli/commands.h"
-#include "cli/json_text.h"
+#include "cli/escaped_text.h"
 #include "cli/report.h"
 
 namespace cli {
@@ -53,6 +53,7 @@ ExitStatus RunShow(const Invocation& invocation) {
   if (const Failure* failure = std::get_if<Failure>(&read)) return Report(*failure);
   const auto& [place, content] = std::get<0>(read);
   if (content.versionFailure) return Report(*content.versionFailure);
+  if (content.settingsMissing) Report({ExitStatus::kDone, place.settingsFile + ": missing, the camera's defaults shown"});
   Print(invocation.Has(kOptionJson) ? ShowJson(place, content) : ShowText(place, content));
   return ExitStatus::kDone;
 }

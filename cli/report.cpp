@@ -2,14 +2,20 @@
 
 #include <cstdio>
 
+#include "cli/escaped_text.h"
+
 namespace cli {
 
 ExitStatus Report(const Failure& failure) {
-  std::fprintf(stderr, "dqcard: %s\n", failure.message.c_str());
+  const std::string line = "dqcard: " + TerminalText(failure.message) + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
   return failure.status;
 }
 
-void Print(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void Print(std::string_view text) {
+  const std::string shown = TerminalText(text);
+  std::fwrite(shown.data(), 1, shown.size(), stdout);
+}
 
 std::string ChangeLines(const SettingValues& before, const SettingValues& after) {
   std::string lines;

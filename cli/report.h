@@ -9,10 +9,10 @@
 
 namespace cli {
 
-// "dqcard: MESSAGE" on standard error; returns the failure's status.
+// "dqcard: MESSAGE" on standard error, shown safely (TerminalText); returns the failure's status.
 ExitStatus Report(const Failure& failure);
 
-// `text` on standard output as it stands.
+// `text` on standard output, shown safely (TerminalText): a card's texts and paths may hold any bytes.
 void Print(std::string_view text);
 
 // "Key: old -> new" for every row that differs, in table order, names in parentheses where they exist.

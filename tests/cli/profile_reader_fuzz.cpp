@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "card/settings_description.h"
-#include "cli/json_text.h"
+#include "cli/escaped_text.h"
 #include "cli/profile.h"
 
 namespace {
@@ -21,7 +21,7 @@ std::string Exported(const cli::Profile& profile) {
   std::string exported;
   for (const cli::Assignment& assignment : profile.assignments) {
     exported +=
-        std::string(card::SettingsTable()[assignment.row].key) + "=" + std::to_string(assignment.value) + "\r\n";
+        std::string(card::kSettingKeys[assignment.row]) + "=" + std::to_string(assignment.value) + "\r\n";
   }
   return exported;
 }

@@ -59,13 +59,20 @@ class Commands(unittest.TestCase):
         text = run("show", "--card", card)
         self.assertEqual(text.returncode, 0, text.stderr)
         for line in [b"Resolution: 0 (1080p)\nDate: 1\n", b"Night Bright: 7\nSpeaker Volume: 3 (level-3)\n",
-                     b"Time zone: 21 (UTC+09:00)\n"]:
+                     b"Time zone: 21 (UTC+09:00)\n", b'Model: Q"\\\\x01\\xff\n']:
             self.assertIn(line, text.stdout)
         shown = json.loads(run("show", f"--card={folder(card)}", "--json").stdout.decode("utf-8"))
         self.assertEqual((shown["card"], shown["model"], shown["firmware"]),
                          (str(folder(card)), 'Q"\\\x01\ufffd', "V1.0.3"))
         self.assertEqual([(s["key"], s["value"]) for s in shown["settings"]], list(zip(KEYS, values)))
         self.assertEqual((shown["settings"][10]["name"], shown["settings"][12]["name"]), (None, "on"))
+
+        (folder(card) / "config.txt").unlink()
+        defaults = run("show", "--card", card)
+        self.assertEqual(defaults.returncode, 0)
+        self.assertIn(b"Night Bright: 3 (bright-1)\n", defaults.stdout)
+        self.assertEqual(defaults.stderr, f"dqcard: {folder(card)}/config.txt: missing, the camera's defaults "
+                                          "shown\n".encode())
 
     def test_set_prints_changes_and_writes_as_the_windows_do(self):
         card = make_card(self.base / "card one")
@@ -185,10 +192,32 @@ class Faults(unittest.TestCase):
         self.assertRegex(result.stderr.decode(), f"^dqcard: {re.escape(str(folder(card)))}/{reason}\n$")
         self.assertEqual(files(card), before)
 
+    def full_card(self, name, clock=True) -> Path:
+        card = make_card(self.mount(name, "-t", "tmpfs", "-o", "size=16k", "tmpfs"))
+        if not clock:
+            (folder(card) / "RTC_time.ini").unlink()
+        subprocess.run(["dd", "if=/dev/zero", f"of={card}/filler", "bs=4k", "count=64"], capture_output=True)
+        return card
+
+    def test_a_full_card_is_saved_in_place(self):
+        full = self.full_card("full")
+        (folder(full) / "config.txt.99-1.tmp").write_bytes(b"")  # a save cut off earlier
+        saved = run("set", "--card", full, "resolution=720p", "night-bright=4")
+        self.assertEqual((saved.returncode, saved.stderr), (0, b""))
+        self.assertEqual(config_of(full), config_bytes([1] + DEFAULTS[1:10] + [4] + DEFAULTS[11:]))
+        self.assertRegex((folder(full) / "RTC_time.ini").read_bytes(), CLOCK)
+        self.assertEqual(sorted(files(full)), ["RTC_time.ini", "config.txt", "ver.txt"])
+
+        # No room for a clock file that is not there yet: config.txt is new all the same, and the report says so.
+        clockless = self.full_card("full without clock", clock=False)
+        failed = run("set", "--card", clockless, "resolution=720p")
+        self.assertEqual(failed.returncode, 3)
+        self.assertEqual(failed.stderr.decode(), f"dqcard: {folder(clockless)}/RTC_time.ini: not written (config.txt "
+                                                 "is already new): No space left on device\n")
+        self.assertEqual(files(clockless), {"config.txt": config_bytes([1] + DEFAULTS[1:]),
+                                            "ver.txt": b"Model=DQ-918LX\r\nVersion=V1.0.3\r\n"})
+
     def test_faults_leave_the_card_intact_and_cards_are_found(self):
-        full = make_card(self.mount("full", "-t", "tmpfs", "-o", "size=16k", "tmpfs"))
-        subprocess.run(["dd", "if=/dev/zero", f"of={full}/filler", "bs=4k", "count=64"], capture_output=True)
-        self.assert_refused(full, "config.txt: not replaced, left as it was: No space left on device")
 
         readonly = self.mount("readonly", "--bind", make_card(self.base / "source"))
         subprocess.run(["mount", "-o", "remount,bind,ro", readonly], check=True)

@@ -135,17 +135,30 @@ class CardFailureTests(ToolTestCase):
         self.assertEqual(card.snapshot(), before)
         self.assertEqual(tool.stdout(), "", "the ejector ran")
 
-    def test_full_card_keeps_a_whole_settings_file(self):
+    def test_full_card_is_saved_in_place_and_ejected(self):
+        card = self.make_card(settings=CAMERA_VALUES)
+        card.write("RTC_time.ini", b"RTC Time Setting=19990101000000\r\n")
+        card.fill_up()
+        files = sorted(p.name for p in card.folder.iterdir())
+        tool = self.start_from_card(card)
+        tool.click_button(layout.choice("Resolution", 2))
+        tool.click_button(layout.ACTIONS["ok"])
+        self.assertEndsWithClosingMessage(tool)
+        self.assertEqual(card.read("config.txt"), card_module.settings_bytes(dict(CAMERA_VALUES, Resolution=2)))
+        self.assertIsNotNone(clock_file.parse(card.read("RTC_time.ini")), card.read("RTC_time.ini"))
+        self.assertEqual(sorted(p.name for p in card.folder.iterdir()), files, "a temporary file was left")
+
+    def test_full_card_without_a_clock_file_saves_the_settings_and_says_the_card_failed(self):
         card = self.make_card(settings=CAMERA_VALUES)
         card.fill_up()
+        files = sorted(p.name for p in card.folder.iterdir())
         tool = self.start_from_card(card)
         tool.click_button(layout.choice("Resolution", 2))
         tool.click_button(layout.ACTIONS["ok"])
         self.dismiss_no_card_box(tool)
         self.assertTrue(wait_until(tool.main_window, 3), "the main window went")
-        whole = {card_module.settings_bytes(CAMERA_VALUES), card_module.settings_bytes(dict(CAMERA_VALUES,
-                                                                                           Resolution=2))}
-        self.assertIn(card.read("config.txt"), whole, "config.txt was left cut short")
+        self.assertEqual(card.read("config.txt"), card_module.settings_bytes(dict(CAMERA_VALUES, Resolution=2)))
+        self.assertEqual(sorted(p.name for p in card.folder.iterdir()), files, "a file was left or created")
         self.assertEqual(tool.stdout(), "", "the ejector ran")
 
     def test_unwritable_clock_file_keeps_the_window_then_a_fixed_disk_is_not_ejected(self):

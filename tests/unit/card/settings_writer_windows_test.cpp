@@ -36,6 +36,20 @@ INSTANTIATE_TEST_SUITE_P(Attributes, SettingsWriterProtectedOldFile,
                          testing::Values(FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM,
                                          FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 
+using ClockFileAttributes = cardtest::CardFolderTest;
+
+TEST_F(ClockFileAttributes, HiddenSystemClockFileStaysSo) {
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const std::string clock = CardFile("RTC_time.ini");
+  cardtest::WriteBytes(clock, "RTC Time Setting=19990101000000\r\n");
+  ASSERT_TRUE(SetFileAttributesA(clock.c_str(), kKept));
+  card::ResetSettingsToDefaults();
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
+  EXPECT_EQ(Attributes(clock) & kKept, kKept);
+  EXPECT_NE(ReadBytes(clock), "RTC Time Setting=19990101000000\r\n");
+  EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", "config.txt"}));
+}
+
 using SettingsWriterHeldFile = cardtest::CardFolderTest;
 
 TEST_F(SettingsWriterHeldFile, ProtectedConfigThatCannotBeReplacedGetsItsAttributesBack) {
