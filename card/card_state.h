@@ -1,4 +1,4 @@
-// The process-wide card state as a whole, for programs that handle several cards one after the other.
+// The process-wide card state as a whole, back to how the program loads it (each test starts from there).
 #pragma once
 
 namespace card {
