@@ -76,6 +76,7 @@ async function startPage() {
   }
 
   async function applyToCard() {
+    say(outcome);
     const values = await confirmedValues();
     if (!values) {
       say(outcome, "Nothing was written: the advanced settings were not confirmed.");
@@ -84,8 +85,13 @@ async function startPage() {
     const apply = byId("apply");
     apply.disabled = true;
     say(outcome, "Saving…");
-    say(outcome, ...await saveCard(values));
-    apply.disabled = false;
+    performance.mark("dq:apply-start");
+    try {
+      say(outcome, ...await saveCard(values));
+    } finally {
+      performance.measure("dq:apply", "dq:apply-start");
+      apply.disabled = false;
+    }
   }
 
   // Writes the card's two files; returns the lines that say how it went, never claiming what did not happen.
@@ -105,7 +111,7 @@ async function startPage() {
     } catch (error) {
       return [`${settingsFile} could not be read back: ${failureReason(error)}`];
     }
-    cardValues = values;
+    cardValues = [...values];  // the form goes on editing its own array
     try {
       await card.write(clockFile, core.formatClock(new Date()));
     } catch (error) {
@@ -139,15 +145,17 @@ async function startPage() {
 
   if ("showDirectoryPicker" in window) {
     const open = byId("open-card");
+    // One picker at a time: the button is back when this card is shown or refused.
     open.addEventListener("click", async () => {
-      let picked;
+      open.disabled = true;
       try {
-        picked = await window.showDirectoryPicker({ mode: "readwrite" });
+        const picked = await window.showDirectoryPicker({ mode: "readwrite" });
+        await showCard(() => openWritableCard(picked, cardFolder));
       } catch (error) {
         if (error.name !== "AbortError") await showCard(() => Promise.reject(error));
-        return;
+      } finally {
+        open.disabled = false;
       }
-      await showCard(() => openWritableCard(picked, cardFolder));
     });
     byId("apply").addEventListener("click", applyToCard);
     open.hidden = false;

@@ -71,11 +71,16 @@ export async function makeCard(page, name, files) {
   }, { name, files });
 }
 
-// Picks the origin-private folder `path` as the card and waits for the page to show it or to say why not.
+// Picks the origin-private folder `path` as the card and waits for the page to show it or to say why not: the
+// button comes back when it has.
 export async function openCard(page, path) {
   await page.evaluate((path) => { window.pickedFolder = path; }, path);
   await page.getByRole("button", { name: "Open card" }).click();
+  await page.getByRole("button", { name: "Open card", disabled: false }).waitFor();
 }
+
+// Waits (Playwright's own waiting) until `locator` shows `text`, a string it contains or a pattern.
+export const shows = (locator, text) => locator.filter({ hasText: text }).waitFor();
 
 export async function cardFile(page, path) {
   return Buffer.from(await page.evaluate(async (path) => {
