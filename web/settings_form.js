@@ -119,7 +119,7 @@ class SettingsForm {
         unlisted.remove();
       } else {
         unlisted.value = value;
-        unlisted.textContent = `${value} (on the card; kept unless you pick another)`;
+        unlisted.textContent = `${value} (kept from the card)`;
         select.append(unlisted);
       }
       select.value = value;
