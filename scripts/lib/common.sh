@@ -12,9 +12,10 @@ DQ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine x
              imagemagick googletest fonts-nanum fonts-dejavu-core fonts-dejavu-extra e2fsprogs procps python3-pil
              g++ clang libclang-rt-14-dev time)
 
-# The browser page: Clang's WebAssembly target with the WASI C and C++ libraries, Debian's Chromium for its tests.
+# The browser page: Clang's WebAssembly target with the WASI C and C++ libraries, Debian's Chromium for its tests,
+# and what the native dqcard they compare with is configured with (GoogleTest's sources, Debian's Python).
 DQ_WEB_PACKAGES=(cmake make g++ clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
-                 libclang-rt-14-dev-wasm32 chromium)
+                 libclang-rt-14-dev-wasm32 chromium googletest python3)
 
 # The native sanitizer build (Clang, AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer targets) sits
 # beside the Windows build folder.
