@@ -6,7 +6,7 @@ const CLOSING_MESSAGE = [
   "Eject the card safely before you remove it.",
 ];
 
-const NOT_A_CARD = (folderName) =>
+const notACardMessage = (folderName) =>
   `This folder is not a camera card. Pick the card itself, which holds the ${folderName} folder, or that folder.`;
 
 // Why a file could not be read or written, from the browser's error.

@@ -22,9 +22,12 @@ async function startPage() {
     const problem = byId("open-problem");
     problem.hidden = true;
     say(outcome);
+    let reading = "The card";  // what the message names when reading fails
     try {
       const opened = await openCard();
+      reading = settingsFile;
       const settingsBytes = await opened.read(settingsFile);
+      reading = versionFile;
       const versionBytes = await opened.read(versionFile);
       const read = settingsBytes ? core.readSettings(settingsBytes) : null;
       const version = versionBytes ? core.readVersion(versionBytes) : description.versionPlaceholders;
@@ -42,8 +45,8 @@ async function startPage() {
       byId("settings").hidden = true;
       byId("card-facts").hidden = true;
       byId("card-notes").hidden = true;
-      problem.textContent = error instanceof NotACardError ? NOT_A_CARD(cardFolder)
-        : `The card could not be read: ${failureReason(error)}`;
+      problem.textContent = error instanceof NotACardError ? notACardMessage(cardFolder)
+        : `${reading} could not be read: ${failureReason(error)}`;
       problem.hidden = false;
     }
   }
