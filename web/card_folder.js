@@ -1,6 +1,6 @@
 // Where the card's files come from and go to: a folder the browser lets the page write (File System Access
 // API), or, where there is none, the files of a folder picked with <input webkitdirectory>, read only.
-// Both give {files, cardName}: files.read(name) is the file's bytes or null when it is missing.
+// Both give a card whose read(name) is the file's bytes, or null when it is missing; the first also writes.
 
 class NotACardError extends Error {}
 
@@ -18,7 +18,6 @@ async function parameterFolderOf(picked, folderName) {
 async function openWritableCard(picked, folderName) {
   const folder = await parameterFolderOf(picked, folderName);
   return {
-    cardName: picked.name,
     async read(name) {
       try {
         const file = await (await folder.getFileHandle(name)).getFile();
@@ -47,17 +46,13 @@ async function openWritableCard(picked, folderName) {
 // `fileList` from <input webkitdirectory>: each file's webkitRelativePath starts with the picked folder's name.
 function openPickedFiles(fileList, folderName) {
   const files = new Map();
-  let cardName = null;
   for (const file of fileList) {
+    // The card's root gives "root/folder/name", the parameter folder itself "folder/name".
     const parts = file.webkitRelativePath.split("/");
-    if (parts.length >= 2 && parts[parts.length - 2] === folderName && parts.length <= 3) {
-      files.set(parts[parts.length - 1], file);
-      cardName = parts[0];
-    }
+    if (parts.length <= 3 && parts.at(-2) === folderName) files.set(parts.at(-1), file);
   }
-  if (cardName === null) throw new NotACardError();
+  if (files.size === 0) throw new NotACardError();
   return {
-    cardName,
     async read(name) {
       const file = files.get(name);
       return file ? new Uint8Array(await file.arrayBuffer()) : null;
