@@ -12,23 +12,32 @@ DQ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine x
              imagemagick googletest fonts-nanum fonts-dejavu-core fonts-dejavu-extra e2fsprogs procps python3-pil
              g++ clang libclang-rt-14-dev time)
 
+# The browser page: Clang's WebAssembly target with the WASI C and C++ libraries, Debian's Chromium for its tests,
+# and what the native dqcard they compare with is configured with (GoogleTest's sources, Debian's Python).
+DQ_WEB_PACKAGES=(cmake make g++ clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
+                 libclang-rt-14-dev-wasm32 chromium googletest python3)
+
 # The native sanitizer build (Clang, AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer targets) sits
 # beside the Windows build folder.
 if [ "$DQ_BUILD_DIR" = "$DQ_ROOT/build/windows" ]; then
   DQ_NATIVE_BUILD_DIR=${DQ_NATIVE_BUILD_DIR:-$DQ_ROOT/build/native-asan}
   DQ_NATIVE_BENCH_DIR=${DQ_NATIVE_BENCH_DIR:-$DQ_ROOT/build/native}
+  DQ_WEB_BUILD_DIR=${DQ_WEB_BUILD_DIR:-$DQ_ROOT/build/web}
 else
   DQ_NATIVE_BUILD_DIR=${DQ_NATIVE_BUILD_DIR:-$DQ_BUILD_DIR-native-asan}
   DQ_NATIVE_BENCH_DIR=${DQ_NATIVE_BENCH_DIR:-$DQ_BUILD_DIR-native}
+  DQ_WEB_BUILD_DIR=${DQ_WEB_BUILD_DIR:-$DQ_BUILD_DIR-web}
 fi
 
 say() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
+# ensure_packages [PACKAGE...]: installs those of the packages (by default DQ_PACKAGES) that are missing.
 ensure_packages() {
-  local missing=() p
-  for p in "${DQ_PACKAGES[@]}"; do
+  local wanted=("$@") missing=() p
+  [ $# -gt 0 ] || wanted=("${DQ_PACKAGES[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -60,6 +69,20 @@ build_native() {
   (cd "$DQ_ROOT" && cmake --preset native-asan -B "$DQ_NATIVE_BUILD_DIR" \
                     -DDQ_FUZZ_SECONDS="${DQ_FUZZ_SECONDS:-15}" >/dev/null) || return
   cmake --build "$DQ_NATIVE_BUILD_DIR" -j 2
+}
+
+# Builds the page with the web preset in DQ_WEB_BUILD_DIR, its tests comparing with the dqcard of the native
+# release build, and installs the tests' driver from the lockfile (npm ci downloads no browser: the tests drive
+# Debian's Chromium). Node.js and npm come with the machine; where they do not, from Debian.
+build_web() {
+  command -v npm >/dev/null || ensure_packages nodejs npm || return
+  (cd "$DQ_ROOT" && cmake --preset native -B "$DQ_NATIVE_BENCH_DIR" >/dev/null) || return
+  cmake --build "$DQ_NATIVE_BENCH_DIR" -j 2 --target dqcard || return
+  (cd "$DQ_ROOT" && cmake --preset web -B "$DQ_WEB_BUILD_DIR" -DDQ_DQCARD="$DQ_NATIVE_BENCH_DIR/dqcard" >/dev/null) ||
+    return
+  cmake --build "$DQ_WEB_BUILD_DIR" -j 2 || return
+  say "installing the browser tests' driver (npm ci)"
+  (cd "$DQ_ROOT" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 }
 
 # Starts Xvfb on a free display unless a working one is already set.

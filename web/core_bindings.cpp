@@ -1,0 +1,155 @@
+// The card core as the browser page calls it: a handful of plain functions over buffers in the module's
+// memory. The page copies a file's bytes into the input buffer, the 24 values into the values buffer, calls one
+// function and copies the result out; the core does every byte of parsing and formatting, so the page writes
+// exactly what the windows and dqcard write. One call at a time (the page has one thread), so the buffers are
+// plain statics.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "card/card_paths.h"
+#include "card/clock_line.h"
+#include "card/setting_rows.h"
+#include "card/settings_description.h"
+#include "card/settings_text.h"
+#include "card/version_text.h"
+
+#define DQ_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+namespace {
+
+std::vector<char> input;
+card::SettingValues values;
+uint8_t named[card::kSettingCount];
+std::string result;
+
+void AppendJsonString(std::string& json, std::string_view text) {
+  json += '"';
+  for (const char c : text) {
+    if (c == '"' || c == '\\') json += '\\';
+    if (static_cast<unsigned char>(c) < 0x20) continue;  // the descriptions hold no control characters
+    json += c;
+  }
+  json += '"';
+}
+
+void AppendField(std::string& json, std::string_view name, std::string_view text) {
+  AppendJsonString(json, name);
+  json += ':';
+  AppendJsonString(json, text);
+}
+
+const char* PlaceName(card::SettingPlace place) {
+  switch (place) {
+    case card::SettingPlace::kMainWindow: return "main";
+    case card::SettingPlace::kAdvancedWindow: return "advanced";
+    case card::SettingPlace::kPartitionSlider: return "slider";
+    case card::SettingPlace::kTimeZonePicker: return "picker";
+    case card::SettingPlace::kNowhere: break;
+  }
+  return "nowhere";
+}
+
+std::string DescriptionJson() {
+  std::string json = "{\"rows\":[";
+  for (const card::SettingDescription& row : card::SettingDescriptions()) {
+    if (json.back() != '[') json += ',';
+    json += "{\"row\":" + std::to_string(row.row) + ',';
+    AppendField(json, "key", card::kSettingKeys[row.row]);
+    json += ',';
+    AppendField(json, "place", PlaceName(row.place));
+    json += ',';
+    AppendField(json, "title", row.title);
+    json += ',';
+    AppendField(json, "subtitle", row.subtitle);
+    json += ",\"values\":[";
+    for (const card::OfferedValue& offered : row.values) {
+      if (json.back() != '[') json += ',';
+      json += "{\"value\":" + std::to_string(offered.value) + ',';
+      AppendField(json, "name", offered.name);
+      json += ',';
+      AppendField(json, "caption", offered.caption);
+      json += ',';
+      AppendField(json, "detail", offered.detail);
+      json += '}';
+    }
+    json += "]}";
+  }
+  json += "],\"defaults\":[";
+  for (const int32_t value : card::kDefaultSettingValues) {
+    if (json.back() != '[') json += ',';
+    json += std::to_string(value);
+  }
+  json += "],\"firstAdvancedRow\":" + std::to_string(card::kFirstAdvancedRow) +
+          ",\"advancedCount\":" + std::to_string(card::kAdvancedCount) +
+          ",\"partitionModeRow\":" + std::to_string(card::kMemoryPartition) + ',';
+  AppendField(json, "cardFolder", card::kCardFolderName);
+  json += ',';
+  AppendField(json, "settingsFile", card::kSettingsFileName);
+  json += ',';
+  AppendField(json, "clockFile", card::kClockFileName);
+  json += ',';
+  AppendField(json, "versionFile", card::kVersionFileName);
+  json += ",\"versionPlaceholders\":{";
+  AppendField(json, "model", card::kVersionPlaceholders.model);
+  json += ',';
+  AppendField(json, "firmware", card::kVersionPlaceholders.firmware);
+  json += "}}";
+  return json;
+}
+
+std::string_view Input(uint32_t size) { return {input.data(), size}; }
+
+}  // namespace
+
+// A buffer of at least `size` bytes for the page to copy a file into; valid until the next call.
+DQ_EXPORT(dq_input) char* dq_input(uint32_t size) {
+  input.resize(size ? size : 1);
+  return input.data();
+}
+
+// The 24 values, in row order, that the functions below read or fill.
+DQ_EXPORT(dq_values) int32_t* dq_values() { return values.data(); }
+
+// One flag per row after dq_read_settings: whether a line of the file named the row.
+DQ_EXPORT(dq_named) uint8_t* dq_named() { return named; }
+
+// The bytes of the last result; dq_result_size says how many.
+DQ_EXPORT(dq_result) const char* dq_result() { return result.data(); }
+DQ_EXPORT(dq_result_size) uint32_t dq_result_size() { return static_cast<uint32_t>(result.size()); }
+
+// Result: the settings as the windows offer them, with the defaults and the card's file names, as JSON.
+DQ_EXPORT(dq_describe) void dq_describe() { result = DescriptionJson(); }
+
+// Reads the `size` input bytes as config.txt into the values and the named flags.
+DQ_EXPORT(dq_read_settings) void dq_read_settings(uint32_t size) {
+  const card::SettingsRead read = card::ReadSettingsBytes(Input(size));
+  values = read.values;
+  for (int row = 0; row < card::kSettingCount; ++row) named[row] = read.named[row];
+}
+
+// Result: config.txt's bytes for the values, as the windows write them.
+DQ_EXPORT(dq_format_settings) void dq_format_settings() { result = card::FormatSettingsBytes(values); }
+
+// 1 when the `size` input bytes are exactly config.txt for the values, else 0.
+DQ_EXPORT(dq_check_settings) int32_t dq_check_settings(uint32_t size) {
+  return card::CheckSettingsBytes(Input(size), values) == card::SettingsCheck::kGood;
+}
+
+// The confirmation rule of the advanced settings, applied to the values.
+DQ_EXPORT(dq_apply_partition_rule) void dq_apply_partition_rule() {
+  card::ApplyPartitionRule(card::AdvancedRowsOf(values));
+}
+
+// Result: the model, a LF, the firmware, read from the `size` input bytes as ver.txt (no line holds a LF).
+DQ_EXPORT(dq_read_version) void dq_read_version(uint32_t size) {
+  const card::VersionTexts texts = card::ReadVersionBytes(Input(size));
+  result = texts.model + '\n' + texts.firmware;
+}
+
+// Result: RTC_time.ini's bytes for the given local time.
+DQ_EXPORT(dq_format_clock)
+void dq_format_clock(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) {
+  result = card::FormatClockBytes({year, month, day, hour, minute, second});
+}
