@@ -3,18 +3,19 @@
 namespace card {
 namespace {
 
-// One list per row, named after the row, in value order: {value, short name, caption, detail}. The five-level
-// groups show bare digits on their buttons, so their names carry a word in front of the digit.
+// One list per row, named after the row, in the order the window shows the values (left to right, top to
+// bottom): {value, short name, caption, detail}. The five-level groups show bare digits on their buttons, so
+// their names carry a word in front of the digit.
 constexpr OfferedValue kResolutionValues[] = {{0, "1080p", "1080p Full HD", "1920 × 1080"},
                                               {1, "720p", "720p HD", "1280 × 720"},
                                               {2, "720p-wide", "720p Ultra-Wide", "1280 × 720 · binning"}};
 constexpr OfferedValue kDrivingModeAcceleratorValues[] = {
-    {0, "level-0", "0", ""}, {1, "level-1", "1", ""}, {2, "level-2", "2", ""},
-    {3, "level-3", "3", ""}, {4, "level-4", "4", ""}, {9, "off", "Off", ""}};
+    {9, "off", "Off", ""},   {0, "level-0", "0", ""}, {1, "level-1", "1", ""},
+    {2, "level-2", "2", ""}, {3, "level-3", "3", ""}, {4, "level-4", "4", ""}};
 constexpr OfferedValue kParkingAcceleratorValues[] = {{0, "level-0", "0", ""}, {1, "level-1", "1", ""},
                                                       {2, "level-2", "2", ""}, {3, "level-3", "3", ""},
                                                       {4, "level-4", "4", ""}};
-constexpr OfferedValue kAutoParkingValues[] = {{0, "manual", "Manual only", ""}, {1, "automatic", "Automatic", ""}};
+constexpr OfferedValue kAutoParkingValues[] = {{1, "automatic", "Automatic", ""}, {0, "manual", "Manual only", ""}};
 constexpr OfferedValue kParkingMotionValues[] = {{0, "off", "Off", ""},         {1, "level-1", "1", ""},
                                                  {2, "level-2", "2", ""},       {3, "level-3", "3", ""},
                                                  {4, "level-4", "4", ""}};
@@ -24,15 +25,15 @@ constexpr OfferedValue kNightBrightValues[] = {{0, "basic", "Basic", ""},       
 constexpr OfferedValue kSpeakerVolumeValues[] = {{0, "mute", "Mute", ""},       {1, "level-1", "1", ""},
                                                  {2, "level-2", "2", ""},       {3, "level-3", "3", ""},
                                                  {4, "level-4", "4", ""}};
-constexpr OfferedValue kMicVolumeValues[] = {{0, "off", "Sound off", ""}, {2, "on", "Sound on", ""}};  // on is 2
+constexpr OfferedValue kMicVolumeValues[] = {{2, "on", "Sound on", ""}, {0, "off", "Sound off", ""}};  // on is 2
 constexpr OfferedValue kBitRateValues[] = {
     {0, "ultra-high", "Ultra High", ""}, {1, "high", "High", ""}, {2, "standard", "Standard", ""}};
 constexpr OfferedValue kDrivingModeFrameValues[] = {
     {0, "30-fps", "30 fps", ""}, {1, "24-fps", "24 fps", ""}, {2, "15-fps", "15 fps", ""}, {3, "5-fps", "5 fps", ""}};
 constexpr OfferedValue kParkingModeFrameValues[] = {
     {0, "30-fps", "30 fps", ""}, {1, "24-fps", "24 fps", ""}, {2, "15-fps", "15 fps", ""}, {3, "5-fps", "5 fps", ""}};
-constexpr OfferedValue kParkingBlackAndWhiteValues[] = {{0, "off", "Off", ""}, {1, "on", "On", ""}};
-constexpr OfferedValue kVideoOutValues[] = {{0, "normal", "Normal", ""}, {1, "mirrored", "Mirrored", ""}};
+constexpr OfferedValue kParkingBlackAndWhiteValues[] = {{1, "on", "On", ""}, {0, "off", "Off", ""}};
+constexpr OfferedValue kVideoOutValues[] = {{1, "mirrored", "Mirrored", ""}, {0, "normal", "Normal", ""}};
 constexpr OfferedValue kVideoOutStandardValues[] = {{0, "ntsc", "NTSC", ""}, {1, "pal", "PAL", ""}};
 constexpr OfferedValue kGpsSpeedDisplayValues[] = {{0, "off", "Off", ""}, {1, "km/h", "km/h", ""}, {2, "mph", "mph", ""}};
 constexpr OfferedValue kMemoryPartitionValues[] = {{0, "default", "Default", "50 : 50"},

@@ -33,7 +33,7 @@ struct SettingDescription {
   SettingPlace place;
   const char* title;     // the group's title as the window shows it; "" for rows set nowhere
   const char* subtitle;  // "" when the window shows none
-  std::span<const OfferedValue> values;  // in value order; empty for rows set nowhere
+  std::span<const OfferedValue> values;  // in the window's order; empty for rows set nowhere
 };
 
 // Every row, main window groups first (top to bottom), then the advanced window's (top to bottom), then the
@@ -43,7 +43,7 @@ std::span<const SettingDescription> SettingDescriptions();
 // The description of `row` (0 to 23).
 const SettingDescription& DescriptionOf(int row);
 
-// Every value a window lets the user pick for `row`; empty for the rows set nowhere.
+// Every value a window lets the user pick for `row`, in the window's order; empty for the rows set nowhere.
 std::span<const OfferedValue> OfferedValues(int row);
 
 // Whether some window sets `row`.
