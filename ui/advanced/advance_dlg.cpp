@@ -34,11 +34,11 @@ std::vector<UINT> CollectOverlayBitmapIds() {
 }  // namespace
 
 std::span<const fw::MessageEntry<CAdvanceDlg>> CAdvanceDlg::MessageTable() {
-  static constexpr fw::MessageEntry<CAdvanceDlg> kEntries[] = {
-      fw::OnTimer(&CAdvanceDlg::OnTimer),
+  static constexpr auto kEntries = fw::MakeMessageTable<CAdvanceDlg>({
+      fw::OnTimer(kSnapTimer, &CAdvanceDlg::OnSnapTimer),
       fw::OnCommandRange(IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 2, &CAdvanceDlg::OnChoice),
       fw::OnNotify(IDC_ADV_PARTITION_SLIDER, skin::kSliderMoved, &CAdvanceDlg::OnSliderMoved),
-  };
+  });
   return kEntries;
 }
 
@@ -128,8 +128,7 @@ LRESULT CAdvanceDlg::OnSliderMoved(NMHDR* header) {
   return 0;
 }
 
-void CAdvanceDlg::OnTimer(UINT_PTR id) {
-  if (id != kSnapTimer) return CSkinnedDialog::OnTimer(id);
+void CAdvanceDlg::OnSnapTimer() {
   KillTimer(kSnapTimer);
   if (working_[kMemoryPartitionSlot] != 0) slider_.SetPos(snappedSliderPosition_);
 }

@@ -38,7 +38,7 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
   void OnOK() override;
 
  private:
-  void OnTimer(UINT_PTR id);
+  void OnSnapTimer();
   void OnChoice(UINT id);
   LRESULT OnSliderMoved(NMHDR* header);
 

@@ -46,18 +46,18 @@ void DrawVersionLine(HDC dc, const wchar_t* label, const char* value, const RECT
 }  // namespace
 
 std::span<const fw::MessageEntry<CConfigureDlg>> CConfigureDlg::MessageTable() {
-  static constexpr fw::MessageEntry<CConfigureDlg> kEntries[] = {
+  static constexpr auto kEntries = fw::MakeMessageTable<CConfigureDlg>({
       fw::OnMessage(WM_SYSCOMMAND, &CConfigureDlg::OnSysCommand),
       fw::OnPaint(&CConfigureDlg::OnPaint),
       fw::OnMessage(WM_QUERYDRAGICON, &CConfigureDlg::OnQueryDragIcon),
-      fw::OnTimer(&CConfigureDlg::OnTimer),
+      fw::OnTimer(kClockTimer, &CConfigureDlg::OnClockTimer),
       fw::OnMessage(kBringToFrontMessage, &CConfigureDlg::OnBringToFront),
       fw::OnCommand(IDC_MAIN_ADVANCED, &CConfigureDlg::OnAdvanced),
       fw::OnCommand(IDC_MAIN_SYSTEM_TIME, &CConfigureDlg::OnSystemTime),
       fw::OnCommand(IDC_MAIN_WORLD_TIME, &CConfigureDlg::OnWorldTime),
       fw::OnCommand(IDC_MAIN_RESET, &CConfigureDlg::OnReset),
       fw::OnCommandRange(IDC_MAIN_AUTO_PARKING_ON, IDC_MAIN_NIGHT_BRIGHT_0 + 4, &CConfigureDlg::OnChoice),
-  };
+  });
   return kEntries;
 }
 
@@ -148,8 +148,7 @@ LRESULT CConfigureDlg::OnBringToFront(WPARAM, LPARAM) {
   return 0;
 }
 
-void CConfigureDlg::OnTimer(UINT_PTR id) {
-  if (id != kClockTimer) return CSkinnedDialog::OnTimer(id);
+void CConfigureDlg::OnClockTimer() {
   if (CompareClockStep() == 0) FormatClockStep();
   Default();
 }

@@ -56,7 +56,7 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnBringToFront(WPARAM wParam, LPARAM lParam);
-  void OnTimer(UINT_PTR id);
+  void OnClockTimer();
   void OnChoice(UINT id);
   void OnAdvanced();
 

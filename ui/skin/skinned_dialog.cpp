@@ -6,15 +6,15 @@
 namespace skin {
 
 std::span<const fw::MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
-  static constexpr fw::MessageEntry<CSkinnedDialog> kEntries[] = {
+  static constexpr auto kEntries = fw::MakeMessageTable<CSkinnedDialog>({
       fw::OnSize(&CSkinnedDialog::OnSize),
       fw::OnPaint(&CSkinnedDialog::OnPaint),
       fw::OnMouse(WM_LBUTTONDOWN, &CSkinnedDialog::OnLButtonDown),
       fw::OnMouse(WM_MOUSEMOVE, &CSkinnedDialog::OnMouseMove),
       fw::OnMessage(WM_CLOSE, &CSkinnedDialog::OnClose),
-      fw::OnTimer(&CSkinnedDialog::OnTimer),
+      fw::OnTimer(kOverlayRefreshTimer, &CSkinnedDialog::RunOverlayRefresh),
       fw::OnMessage(WM_DRAWITEM, &CSkinnedDialog::OnDrawItem),
-  };
+  });
   return kEntries;
 }
 
@@ -28,13 +28,14 @@ BOOL CSkinnedDialog::PreTranslateMessage(MSG* msg) {
   return CDialog::PreTranslateMessage(msg);
 }
 
-LRESULT CSkinnedDialog::OnDrawItem(WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (!CDialog::OnWndMsg(WM_DRAWITEM, wParam, lParam, result)) result = Default();
+LRESULT CSkinnedDialog::OnDrawItem(WPARAM, LPARAM lParam) {
+  auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+  const LRESULT result = ReflectDrawItem(item) ? TRUE : Default();
   // After the button has drawn itself: the refresh goes back over what it drew.
-  OnButtonDrawn(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+  OnButtonDrawn(item);
   return result;
 }
+
 void CSkinnedDialog::OnOK() {
   ReleaseBackground();
   CDialog::OnOK();

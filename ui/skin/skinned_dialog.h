@@ -38,7 +38,6 @@ class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> 
  protected:
   void OnOK() override;
   void OnCancel() override;
-  void OnTimer(UINT_PTR id);
 
   // Frame handlers, also called by derived windows that extend them.
   void OnSize(UINT type, SIZE size);

@@ -41,13 +41,6 @@ void CSkinnedDialog::FilterForOverlay(const MSG& msg) {
   }
 }
 
-void CSkinnedDialog::OnTimer(UINT_PTR id) {
-  if (id == kOverlayRefreshTimer)
-    RunOverlayRefresh();
-  else
-    Default();
-}
-
 void CSkinnedDialog::RunOverlayRefresh() {
   KillTimer(kOverlayRefreshTimer);
   refreshPending_ = false;
