@@ -4,21 +4,24 @@
 
 namespace fw {
 
-bool CButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_LBUTTONDBLCLK) {
-    result = DispatchAs(WM_LBUTTONDOWN, wParam, lParam);
-    return true;
-  }
-  return CWnd::OnWndMsg(message, wParam, lParam, result);
+std::span<const MessageEntry<CButton>> CButton::MessageTable() {
+  static constexpr auto kEntries = MakeMessageTable<CButton>({
+      OnMessage(WM_LBUTTONDBLCLK, &CButton::OnDoubleClick),
+  });
+  return kEntries;
 }
 
-bool CBitmapButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_MOUSEHOVER || message == WM_MOUSELEAVE) {
-    result = 0;
-    return true;
-  }
-  return CButton::OnWndMsg(message, wParam, lParam, result);
+LRESULT CButton::OnDoubleClick(WPARAM wParam, LPARAM lParam) { return DispatchAs(WM_LBUTTONDOWN, wParam, lParam); }
+
+std::span<const MessageEntry<CBitmapButton>> CBitmapButton::MessageTable() {
+  static constexpr auto kEntries = MakeMessageTable<CBitmapButton>({
+      OnMessage(WM_MOUSEHOVER, &CBitmapButton::IgnoreHotTracking),
+      OnMessage(WM_MOUSELEAVE, &CBitmapButton::IgnoreHotTracking),
+  });
+  return kEntries;
 }
+
+LRESULT CBitmapButton::IgnoreHotTracking(WPARAM, LPARAM) { return 0; }
 
 bool CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT disabled) {
   // Sections rather than device-dependent bitmaps: they draw the same, and under Wine they load several

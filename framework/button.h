@@ -1,25 +1,30 @@
 // Buttons: the plain push button, the owner-drawn bitmap button, and the combo box wrapper.
 #pragma once
 
+#include <span>
+
 #include "framework/gdi.h"
+#include "framework/message_table.h"
 #include "framework/wnd.h"
 
 namespace fw {
 
-class CButton : public CWnd {
+class CButton : public WithMessageTable<CButton, CWnd> {
  public:
   bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id) {
     return CreateEx(0, L"BUTTON", caption, style, rect, parent, id);
   }
 
- protected:
+ private:
+  friend WithMessageTable;
+  static std::span<const MessageEntry<CButton>> MessageTable();
   // A quick second click on an owner-drawn button arrives as a double click, which the platform
   // reports as BN_DOUBLECLICKED rather than a click: treat it as the press it is.
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  LRESULT OnDoubleClick(WPARAM wParam, LPARAM lParam);
 };
 
 // Owner-drawn button with up to four images: normal, selected (pressed), focused and disabled.
-class CBitmapButton : public CButton {
+class CBitmapButton : public WithMessageTable<CBitmapButton, CButton> {
  public:
   // Loads the images by resource identifier (0: none); the button owns them.
   bool LoadBitmaps(UINT normal, UINT selected = 0, UINT focused = 0, UINT disabled = 0);
@@ -33,12 +38,15 @@ class CBitmapButton : public CButton {
 
  protected:
   void DrawItem(DRAWITEMSTRUCT* item) override;
+
+ private:
+  friend WithMessageTable;
+  static std::span<const MessageEntry<CBitmapButton>> MessageTable();
   // Version 6 buttons (comctl32 by the manifest) repaint themselves when the pointer rests on them and when
   // it leaves, for a hot look that a bitmap button does not have; the repaint would wipe whatever the parent
   // draws over its buttons. Version 5 buttons never did, so these two messages stop here.
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  LRESULT IgnoreHotTracking(WPARAM wParam, LPARAM lParam);
 
- private:
   struct Images {
     HBITMAP normal, selected, focused, disabled;
   };

@@ -108,24 +108,17 @@ BOOL CDialog::OnInitDialog() {
   return TRUE;
 }
 
-bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_INITDIALOG) {
-    result = OnInitDialog();
-    return true;
-  }
-  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-    if (LOWORD(wParam) == IDOK) {
-      OnOK();
-      result = 0;
-      return true;
-    }
-    if (LOWORD(wParam) == IDCANCEL) {
-      OnCancel();
-      result = 0;
-      return true;
-    }
-  }
-  return CWnd::OnWndMsg(message, wParam, lParam, result);
+// OK and Cancel run the virtual OnOK and OnCancel, which a derived dialog overrides or replaces by entries of
+// its own.
+std::span<const MessageEntry<CDialog>> CDialog::MessageTable() {
+  static constexpr auto kEntries = MakeMessageTable<CDialog>({
+      OnMessage(WM_INITDIALOG, &CDialog::OnInitDialogMessage),
+      OnCommand(IDOK, &CDialog::OnOK),
+      OnCommand(IDCANCEL, &CDialog::OnCancel),
+  });
+  return kEntries;
 }
+
+LRESULT CDialog::OnInitDialogMessage(WPARAM, LPARAM) { return OnInitDialog(); }
 
 }  // namespace fw

@@ -2,11 +2,14 @@
 // message passes PreTranslateMessage of its target and the target's parents before dispatch.
 #pragma once
 
+#include <span>
+
+#include "framework/message_table.h"
 #include "framework/wnd.h"
 
 namespace fw {
 
-class CDialog : public CWnd {
+class CDialog : public WithMessageTable<CDialog, CWnd> {
  public:
   explicit CDialog(UINT templateId, CWnd* parent = nullptr) : templateId_(templateId), parent_(parent) {}
 
@@ -26,9 +29,11 @@ class CDialog : public CWnd {
   virtual void OnOK() { EndDialog(IDOK); }
   virtual void OnCancel() { EndDialog(IDCANCEL); }
 
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
  private:
+  friend WithMessageTable;
+  static std::span<const MessageEntry<CDialog>> MessageTable();
+  LRESULT OnInitDialogMessage(WPARAM wParam, LPARAM lParam);
+
   HWND ResolveOwner() const;
   bool Create(HWND owner);
   void RunModalLoop();

@@ -1,23 +1,33 @@
-// Message tables: one static table per window class maps messages, commands and notifications to member
-// functions; DispatchMessageTable is the one place that walks them, and WithMessageTable gives a class the
+// Message tables: one static table per window class maps messages, commands, notifications and timers to
+// member functions; DispatchMessageTable is the one place that walks them, and WithMessageTable gives a class the
 // OnWndMsg that consults its table before its base's handling.
+//
+// A table cannot be wrong by its order: of the entries that take a message the narrowest runs (a command's own
+// entry before a range that contains it, a timer's entry before a plain WM_TIMER entry), and MakeMessageTable
+// refuses to compile a table in which two entries would take the same message equally (the same message, timer or
+// command twice, ranges that overlap without one lying inside the other). A message that no entry takes goes to
+// the base class.
 //
 // Usage:
 //   class CMyDlg : public fw::WithMessageTable<CMyDlg, fw::CDialog> {
 //     friend WithMessageTable;
 //     static std::span<const fw::MessageEntry<CMyDlg>> MessageTable();  // defined beside the handlers
-//     void OnTimer(UINT_PTR id);
+//     void OnClockTimer();
 //     void OnApply();
 //   };
 //   std::span<const fw::MessageEntry<CMyDlg>> CMyDlg::MessageTable() {
-//     static constexpr fw::MessageEntry<CMyDlg> kEntries[] = {fw::OnTimer(&CMyDlg::OnTimer),
-//                                                             fw::OnCommand(IDOK, &CMyDlg::OnApply)};
+//     static constexpr auto kEntries = fw::MakeMessageTable<CMyDlg>({
+//         fw::OnTimer(kClockTimer, &CMyDlg::OnClockTimer),
+//         fw::OnCommand(IDOK, &CMyDlg::OnApply),
+//     });
 //     return kEntries;
 //   }
 #pragma once
 
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
 #include <span>
 
 namespace fw {
@@ -26,25 +36,45 @@ template <class T>
 struct MessageEntry {
   enum class Kind { Message, Command, CommandRange, Notify, Timer, Paint, Size, Mouse };
   Kind kind;
-  UINT message = 0;                                // Kind::Message and Kind::Mouse
-  UINT firstId = 0, lastId = 0;                    // commands and notifications
-  int code = 0;                                    // Kind::Notify
+  UINT message = 0;                                // the window message every kind stands for
+  UINT_PTR firstId = 0, lastId = 0;                // the controls or timers it takes; a plain message: all
+  int code = 0;                                    // the notification code (BN_CLICKED for commands)
   LRESULT (T::*onMessage)(WPARAM, LPARAM) = nullptr;
-  void (T::*onCommand)() = nullptr;
+  void (T::*onCommand)() = nullptr;                // Kind::Command and Kind::Timer
   void (T::*onCommandId)(UINT) = nullptr;
   LRESULT (T::*onNotify)(NMHDR*) = nullptr;
-  void (T::*onTimer)(UINT_PTR) = nullptr;
   void (T::*onPaint)() = nullptr;
   void (T::*onSize)(UINT, SIZE) = nullptr;
   void (T::*onMouse)(UINT, POINT) = nullptr;
+
+  // Whether the entry tells its message apart by control, timer and code, or takes every one of them.
+  constexpr bool TakesEveryId() const {
+    return kind == Kind::Message || kind == Kind::Paint || kind == Kind::Size || kind == Kind::Mouse;
+  }
 };
+
+namespace detail {
+
+inline constexpr UINT_PTR kLastId = ~UINT_PTR{0};
+
+template <class T>
+constexpr MessageEntry<T> Entry(typename MessageEntry<T>::Kind kind, UINT message, UINT_PTR firstId = 0,
+                                UINT_PTR lastId = kLastId, int code = 0) {
+  MessageEntry<T> entry{kind};
+  entry.message = message;
+  entry.firstId = firstId;
+  entry.lastId = lastId;
+  entry.code = code;
+  return entry;
+}
+
+}  // namespace detail
 
 // Any window message; the handler returns the message's result and calls Default() itself where the
 // platform's own handling should run too.
 template <class T>
 constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::Message};
-  entry.message = message;
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::Message, message);
   entry.onMessage = handler;
   return entry;
 }
@@ -52,18 +82,18 @@ constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(WPARAM, 
 // The typed entries below are for messages whose result is always 0; their handlers call Default() where
 // the platform's own handling should run too.
 
-// WM_TIMER, with the timer's identifier.
+// WM_TIMER of one timer: each window names the timers it runs, and its base keeps its own.
 template <class T>
-constexpr MessageEntry<T> OnTimer(void (T::*handler)(UINT_PTR id)) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::Timer};
-  entry.onTimer = handler;
+constexpr MessageEntry<T> OnTimer(UINT_PTR id, void (T::*handler)()) {
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::Timer, WM_TIMER, id, id);
+  entry.onCommand = handler;
   return entry;
 }
 
 // WM_PAINT.
 template <class T>
 constexpr MessageEntry<T> OnPaint(void (T::*handler)()) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::Paint};
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::Paint, WM_PAINT);
   entry.onPaint = handler;
   return entry;
 }
@@ -71,7 +101,7 @@ constexpr MessageEntry<T> OnPaint(void (T::*handler)()) {
 // WM_SIZE, with the kind of change (SIZE_RESTORED, ...) and the new client size.
 template <class T>
 constexpr MessageEntry<T> OnSize(void (T::*handler)(UINT type, SIZE size)) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::Size};
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::Size, WM_SIZE);
   entry.onSize = handler;
   return entry;
 }
@@ -80,8 +110,7 @@ constexpr MessageEntry<T> OnSize(void (T::*handler)(UINT type, SIZE size)) {
 // pointer in client coordinates.
 template <class T>
 constexpr MessageEntry<T> OnMouse(UINT message, void (T::*handler)(UINT keys, POINT at)) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::Mouse};
-  entry.message = message;
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::Mouse, message);
   entry.onMouse = handler;
   return entry;
 }
@@ -89,18 +118,16 @@ constexpr MessageEntry<T> OnMouse(UINT message, void (T::*handler)(UINT keys, PO
 // A click (BN_CLICKED, code 0) or menu command from one control.
 template <class T>
 constexpr MessageEntry<T> OnCommand(UINT id, void (T::*handler)()) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::Command};
-  entry.firstId = entry.lastId = id;
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::Command, WM_COMMAND, id, id, BN_CLICKED);
   entry.onCommand = handler;
   return entry;
 }
 
-// Clicks from a run of controls; the handler receives the control ID.
+// Clicks from a run of controls; the handler receives the control ID. A control of the run that has an
+// OnCommand entry of its own goes there instead.
 template <class T>
 constexpr MessageEntry<T> OnCommandRange(UINT firstId, UINT lastId, void (T::*handler)(UINT)) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::CommandRange};
-  entry.firstId = firstId;
-  entry.lastId = lastId;
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::CommandRange, WM_COMMAND, firstId, lastId, BN_CLICKED);
   entry.onCommandId = handler;
   return entry;
 }
@@ -108,9 +135,7 @@ constexpr MessageEntry<T> OnCommandRange(UINT firstId, UINT lastId, void (T::*ha
 // A WM_NOTIFY with one code from one control.
 template <class T>
 constexpr MessageEntry<T> OnNotify(UINT id, int code, LRESULT (T::*handler)(NMHDR*)) {
-  MessageEntry<T> entry{MessageEntry<T>::Kind::Notify};
-  entry.firstId = entry.lastId = id;
-  entry.code = code;
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::Notify, WM_NOTIFY, id, id, code);
   entry.onNotify = handler;
   return entry;
 }
@@ -122,61 +147,100 @@ inline POINT MousePoint(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
+// Two entries that could both take one message, with neither of them narrower than the other.
+template <class T>
+constexpr bool Collide(const MessageEntry<T>& a, const MessageEntry<T>& b) {
+  if (a.message != b.message) return false;
+  if (!a.TakesEveryId() && !b.TakesEveryId() && a.code != b.code) return false;
+  if (a.lastId < b.firstId || b.lastId < a.firstId) return false;
+  const bool aInsideB = b.firstId <= a.firstId && a.lastId <= b.lastId;
+  const bool bInsideA = a.firstId <= b.firstId && b.lastId <= a.lastId;
+  return aInsideB == bInsideA;  // the same ids, or an overlap where neither lies inside the other
+}
+
+// Whether the entry takes the message, and if so which control or timer it is about.
+template <class T>
+bool Takes(const MessageEntry<T>& entry, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (entry.message != message) return false;
+  if (entry.TakesEveryId()) return true;
+  UINT_PTR id = 0;
+  int code = 0;
+  switch (message) {
+    case WM_TIMER:
+      id = wParam;
+      code = entry.code;
+      break;
+    case WM_COMMAND:
+      id = LOWORD(wParam);
+      code = HIWORD(wParam);
+      break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      id = header->idFrom;
+      code = static_cast<int>(header->code);
+      break;
+    }
+    default:
+      return false;
+  }
+  return code == entry.code && entry.firstId <= id && id <= entry.lastId;
+}
+
+template <class T>
+LRESULT Run(T& window, const MessageEntry<T>& entry, WPARAM wParam, LPARAM lParam) {
+  using Kind = typename MessageEntry<T>::Kind;
+  switch (entry.kind) {
+    case Kind::Message:
+      return (window.*entry.onMessage)(wParam, lParam);
+    case Kind::Notify:
+      return (window.*entry.onNotify)(reinterpret_cast<NMHDR*>(lParam));
+    case Kind::Command:
+    case Kind::Timer:
+      (window.*entry.onCommand)();
+      break;
+    case Kind::CommandRange:
+      (window.*entry.onCommandId)(LOWORD(wParam));
+      break;
+    case Kind::Paint:
+      (window.*entry.onPaint)();
+      break;
+    case Kind::Size:
+      (window.*entry.onSize)(static_cast<UINT>(wParam), SIZE{LOWORD(lParam), HIWORD(lParam)});
+      break;
+    case Kind::Mouse:
+      (window.*entry.onMouse)(static_cast<UINT>(wParam), MousePoint(lParam));
+      break;
+  }
+  return 0;
+}
+
 }  // namespace detail
 
-// Finds the first entry that matches and runs it; false when the table does not handle the message.
+// A window class's table, checked while it compiles: two entries that would take the same message equally
+// make the build fail here.
+template <class T, size_t N>
+consteval std::array<MessageEntry<T>, N> MakeMessageTable(const MessageEntry<T> (&entries)[N]) {
+  std::array<MessageEntry<T>, N> table{};
+  for (size_t i = 0; i < N; ++i) {
+    for (size_t j = 0; j < i; ++j)
+      if (detail::Collide(entries[i], entries[j])) throw "two entries of a message table take the same message";
+    table[i] = entries[i];
+  }
+  return table;
+}
+
+// Runs the narrowest entry that takes the message; false when no entry does.
 template <class T>
 bool DispatchMessageTable(T& window, std::span<const MessageEntry<T>> table, UINT message, WPARAM wParam,
                           LPARAM lParam, LRESULT& result) {
-  using Kind = typename MessageEntry<T>::Kind;
+  const MessageEntry<T>* chosen = nullptr;
   for (const MessageEntry<T>& entry : table) {
-    switch (entry.kind) {
-      case Kind::Message:
-        if (entry.message != message) break;
-        result = (window.*entry.onMessage)(wParam, lParam);
-        return true;
-      case Kind::Timer:
-        if (message != WM_TIMER) break;
-        (window.*entry.onTimer)(static_cast<UINT_PTR>(wParam));
-        result = 0;
-        return true;
-      case Kind::Paint:
-        if (message != WM_PAINT) break;
-        (window.*entry.onPaint)();
-        result = 0;
-        return true;
-      case Kind::Size:
-        if (message != WM_SIZE) break;
-        (window.*entry.onSize)(static_cast<UINT>(wParam), SIZE{LOWORD(lParam), HIWORD(lParam)});
-        result = 0;
-        return true;
-      case Kind::Mouse:
-        if (entry.message != message) break;
-        (window.*entry.onMouse)(static_cast<UINT>(wParam), detail::MousePoint(lParam));
-        result = 0;
-        return true;
-      case Kind::Command:
-      case Kind::CommandRange: {
-        if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) break;
-        const UINT id = LOWORD(wParam);
-        if (id < entry.firstId || id > entry.lastId) break;
-        if (entry.kind == Kind::Command)
-          (window.*entry.onCommand)();
-        else
-          (window.*entry.onCommandId)(id);
-        result = 0;
-        return true;
-      }
-      case Kind::Notify: {
-        if (message != WM_NOTIFY) break;
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->idFrom != entry.firstId || static_cast<int>(header->code) != entry.code) break;
-        result = (window.*entry.onNotify)(header);
-        return true;
-      }
-    }
+    if (!detail::Takes(entry, message, wParam, lParam)) continue;
+    if (!chosen || entry.lastId - entry.firstId < chosen->lastId - chosen->firstId) chosen = &entry;
   }
-  return false;
+  if (!chosen) return false;
+  result = detail::Run(window, *chosen, wParam, lParam);
+  return true;
 }
 
 // The base of a window class T with a message table: its OnWndMsg runs T's table, then Base's handling.

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "framework/message_table.h"
+
 namespace fw {
 namespace {
 
@@ -141,17 +143,27 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
-bool CWnd::OnWndMsg(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-  if (message == WM_DRAWITEM) {
-    auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-    if (item->CtlType == ODT_MENU) return false;
-    if (CWnd* control = FromHandlePermanent(item->hwndItem)) {
-      control->DrawItem(item);
-      result = TRUE;
-      return true;
-    }
-  }
-  return false;
+std::span<const MessageEntry<CWnd>> CWnd::MessageTable() {
+  static constexpr auto kEntries = MakeMessageTable<CWnd>({
+      OnMessage(WM_DRAWITEM, &CWnd::OnDrawItem),
+  });
+  return kEntries;
+}
+
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return DispatchMessageTable(*this, MessageTable(), message, wParam, lParam, result);
+}
+
+bool CWnd::ReflectDrawItem(DRAWITEMSTRUCT& item) {
+  if (item.CtlType == ODT_MENU) return false;
+  CWnd* control = FromHandlePermanent(item.hwndItem);
+  if (!control) return false;
+  control->DrawItem(&item);
+  return true;
+}
+
+LRESULT CWnd::OnDrawItem(WPARAM, LPARAM lParam) {
+  return ReflectDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam)) ? TRUE : Default();
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

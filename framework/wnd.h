@@ -5,7 +5,12 @@
 
 #include <windows.h>
 
+#include <span>
+
 namespace fw {
+
+template <class T>
+struct MessageEntry;
 
 class CWnd {
  public:
@@ -73,10 +78,15 @@ class CWnd {
   virtual void PreSubclassWindow() {}
   // Owner-drawn controls draw themselves: the parent hands WM_DRAWITEM back to the control's object.
   virtual void DrawItem(DRAWITEMSTRUCT* item);
+  // Hands a WM_DRAWITEM to the drawn control's object; false for a menu item or a control no CWnd owns.
+  static bool ReflectDrawItem(DRAWITEMSTRUCT& item);
   virtual void PostNcDestroy() {}
 
  private:
   friend class CreationHook;
+  static std::span<const MessageEntry<CWnd>> MessageTable();
+  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+
   void Attach(HWND window);
   static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

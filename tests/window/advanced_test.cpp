@@ -56,7 +56,7 @@ void ClickWindowAt(HWND window, int x, int y) {
 }
 
 void ClickChoice(HWND window, UINT id) {
-  const advanced::ChoiceButton* button = advanced::FindChoice(id);
+  const skin::Choice* button = skin::FindChoice(advanced::ChoiceButtons(), id);
   ClickWindowAt(window, button->at.x + button->size.cx / 2, button->at.y + button->size.cy / 2);
 }
 
@@ -107,12 +107,12 @@ bool Shows(HWND window, int x, int y, UINT bitmap, int width, int height) {
 }
 
 bool ShowsMarker(HWND window, UINT id) {
-  const advanced::ChoiceButton* button = advanced::FindChoice(id);
+  const skin::Choice* button = skin::FindChoice(advanced::ChoiceButtons(), id);
   return Shows(window, button->marker.x, button->marker.y, IDB_ADV_MARKER, 14, 14);
 }
 
 bool ShowsPlainImage(HWND window, UINT id) {
-  const advanced::ChoiceButton* button = advanced::FindChoice(id);
+  const skin::Choice* button = skin::FindChoice(advanced::ChoiceButtons(), id);
   return Shows(window, button->at.x, button->at.y, button->normal, button->size.cx, button->size.cy);
 }
 
@@ -165,10 +165,10 @@ TEST_F(AdvancedWindow, EveryChoiceStoresItsValueAndAConfirmedOkStoresTheWorkingC
   // Values outside every group, so that each click changes its slot.
   const Values start = {7, 1, 7, 7, 7, 7, 7, 7, 7, 6};
   const WindowRun run = RunAdvanced(start, [&](CAdvanceDlg& dialog) {
-    for (const advanced::ChoiceButton& button : advanced::ChoiceButtons()) {
-      if (button.test == advanced::MarkerTest::kHidden) continue;
+    for (const skin::Choice& button : advanced::ChoiceButtons()) {
+      if (button.selection == skin::Selection::kHidden) continue;
       ClickChoice(dialog.m_hWnd, button.id);
-      EXPECT_EQ(dialog.Working()[button.slot], button.value) << "after a click on " << button.id;
+      EXPECT_EQ(dialog.Working()[advanced::SlotOf(button.row)], button.value) << "after a click on " << button.id;
     }
     EXPECT_EQ(Snapshot(), start) << "nothing is stored before OK";
     PressOk(dialog.m_hWnd, true);

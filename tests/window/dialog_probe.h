@@ -1,10 +1,8 @@
-// Watches a skinned dialog from inside during a driven run: the key presses that reached its filter,
+// Watches a skinned dialog from inside while a script drives it: the key presses that reached its filter,
 // and what its ending (OnOK or OnCancel) found and released.
 #pragma once
 
 #include <windows.h>
-
-#include <atomic>
 
 #include "tests/support/screen_probe.h"
 
@@ -21,7 +19,7 @@ class Probe : public Dialog {
  public:
   using Dialog::Dialog;
 
-  std::atomic<int> keyPresses = 0;
+  int keyPresses = 0;
   Ending ending;
 
   BOOL PreTranslateMessage(MSG* msg) override {

@@ -3,6 +3,7 @@
 
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/button.h"
@@ -70,12 +71,12 @@ class RecordingDialog : public fw::WithMessageTable<RecordingDialog, fw::CDialog
 
   friend WithMessageTable;
   static std::span<const fw::MessageEntry<RecordingDialog>> MessageTable() {
-    static constexpr fw::MessageEntry<RecordingDialog> kEntries[] = {
+    static constexpr auto kEntries = fw::MakeMessageTable<RecordingDialog>({
         fw::OnMessage(WM_SIZE, &RecordingDialog::OnSize),
         fw::OnMessage(kPing, &RecordingDialog::OnPing),
         fw::OnCommand(100, &RecordingDialog::OnEditCommand),
         fw::OnCommandRange(200, 210, &RecordingDialog::OnRange),
-    };
+    });
     return kEntries;
   }
 };
@@ -103,6 +104,61 @@ TEST(MessageTable, CommandsAndRangesReachTheirHandlers) {
     if (event == "edit" || event.starts_with("range")) commands.push_back(event);
   EXPECT_EQ(commands, (std::vector<std::string>{"edit", "range 205"}));
 }
+
+// Handlers that record what reached them, for tables dispatched without a window.
+struct Recorder {
+  std::vector<std::string> calls;
+  void OnCommand205() { calls.push_back("command 205"); }
+  void OnRun(UINT id) { calls.push_back("range " + std::to_string(id)); }
+  void OnTimer1() { calls.push_back("timer 1"); }
+  LRESULT OnAnyTimer(WPARAM id, LPARAM) {
+    calls.push_back("any timer " + std::to_string(id));
+    return 0;
+  }
+};
+
+std::vector<std::string> Deliver(std::span<const fw::MessageEntry<Recorder>> table) {
+  Recorder recorder;
+  const std::pair<UINT, WPARAM> messages[] = {{WM_COMMAND, MAKEWPARAM(205, BN_CLICKED)},
+                                              {WM_COMMAND, MAKEWPARAM(206, BN_CLICKED)},
+                                              {WM_TIMER, 1},
+                                              {WM_TIMER, 2}};
+  for (const auto& [message, wParam] : messages) {
+    LRESULT result = 0;
+    if (!fw::DispatchMessageTable(recorder, table, message, wParam, 0, result)) recorder.calls.push_back("none");
+  }
+  return recorder.calls;
+}
+
+TEST(MessageTable, TheNarrowestEntryTakesAMessageWhateverTheOrder) {
+  static constexpr auto kRangeFirst = fw::MakeMessageTable<Recorder>({
+      fw::OnMessage(WM_TIMER, &Recorder::OnAnyTimer),
+      fw::OnCommandRange(200, 210, &Recorder::OnRun),
+      fw::OnCommand(205, &Recorder::OnCommand205),
+      fw::OnTimer(1, &Recorder::OnTimer1),
+  });
+  static constexpr auto kExactFirst = fw::MakeMessageTable<Recorder>({
+      fw::OnTimer(1, &Recorder::OnTimer1),
+      fw::OnCommand(205, &Recorder::OnCommand205),
+      fw::OnCommandRange(200, 210, &Recorder::OnRun),
+      fw::OnMessage(WM_TIMER, &Recorder::OnAnyTimer),
+  });
+  const std::vector<std::string> expected = {"command 205", "range 206", "timer 1", "any timer 2"};
+  EXPECT_EQ(Deliver(kRangeFirst), expected);
+  EXPECT_EQ(Deliver(kExactFirst), expected);
+  // A timer entry takes its own timer only; the others go on to the base class.
+  static constexpr auto kOneTimer = fw::MakeMessageTable<Recorder>({fw::OnTimer(1, &Recorder::OnTimer1)});
+  EXPECT_EQ(Deliver(kOneTimer), (std::vector<std::string>{"none", "none", "timer 1", "none"}));
+}
+
+// Entries that would take one message equally do not compile (MakeMessageTable refuses them).
+static_assert(fw::detail::Collide(fw::OnCommand(205, &Recorder::OnCommand205),
+                                  fw::OnCommand(205, &Recorder::OnCommand205)));
+static_assert(fw::detail::Collide(fw::OnCommandRange(200, 210, &Recorder::OnRun),
+                                  fw::OnCommandRange(205, 215, &Recorder::OnRun)));
+static_assert(fw::detail::Collide(fw::OnTimer(1, &Recorder::OnTimer1), fw::OnTimer(1, &Recorder::OnTimer1)));
+static_assert(!fw::detail::Collide(fw::OnCommand(205, &Recorder::OnCommand205),
+                                   fw::OnCommandRange(200, 210, &Recorder::OnRun)));
 
 TEST(ModalLoop, CancelAndCloseEndWithCancel) {
   RecordingDialog cancelled;

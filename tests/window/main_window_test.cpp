@@ -55,7 +55,7 @@ void ClickButton(HWND window, UINT id) {
   for (const main_window::ActionButton& button : main_window::ActionButtons())
     if (button.id == id)
       return ClickWindowAt(window, button.at.x + button.size.cx / 2, button.at.y + button.size.cy / 2);
-  const main_window::ChoiceButton* choice = main_window::FindChoice(id);
+  const skin::Choice* choice = skin::FindChoice(main_window::ChoiceButtons(), id);
   ASSERT_NE(choice, nullptr) << id;
   ClickWindowAt(window, choice->at.x + choice->size.cx / 2, choice->at.y + choice->size.cy / 2);
 }
@@ -135,7 +135,7 @@ void ClickChoices(HWND window) {
                   UINT{IDC_MAIN_RES_1080P}, UINT{IDC_MAIN_AUTO_PARKING_MANUAL}, UINT{IDC_MAIN_MIC_ON}})
     ClickButton(window, id);
   // The Marker refresh that the last click schedules.
-  const main_window::ChoiceButton& mic = *main_window::FindChoice(IDC_MAIN_MIC_ON);
+  const skin::Choice& mic = *skin::FindChoice(main_window::ChoiceButtons(), IDC_MAIN_MIC_ON);
   EXPECT_TRUE(PumpUntil([&] { return ShowsNow(window, mic.marker.x, mic.marker.y, IDB_MAIN_MARKER, 14, 14); }));
 }
 

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/modal_script.h"
+#include "tests/support/real_input.h"
 #include "tests/support/screen_probe.h"
 #include "tests/window/dialog_probe.h"
-#include "tests/window/modal_driver.h"
 #include "ui/dialogs/about_dlg.h"
 #include "ui/dialogs/exit_message_dlg.h"
 #include "ui/dialogs/no_usb_dlg.h"
@@ -14,9 +16,11 @@ namespace {
 
 using namespace dialogs;
 using namespace dialogs_test;
+using testsupport::PumpUntil;
+using testsupport::RealInput;
 
 struct BoxRun {
-  DrivenRun run;
+  testsupport::ModalRun run;
   Ending ending;
   int keyPresses = 0;
 };
@@ -25,15 +29,22 @@ template <class Box>
 BoxRun RunBox(const std::function<void(HWND, const Probe<Box>&)>& script) {
   Probe<Box> box;
   BoxRun out;
-  out.run = RunDriven(box, [&](HWND window) { script(window, box); });
+  out.run = testsupport::RunModalScript(box, [&] { script(box.m_hWnd, box); });
   out.ending = box.ending;
   out.keyPresses = box.keyPresses;
   return out;
 }
 
+// A real click at window pixels; the skinned boxes have no frame, so these are their client pixels too.
+void ClickAt(HWND window, POINT at) {
+  EXPECT_TRUE(testsupport::ClickInWindow(window, at.x, at.y)) << RealInput::LastError();
+}
+
+void PressKey(HWND window, const char* name) { EXPECT_TRUE(RealInput::Key(window, name)) << RealInput::LastError(); }
+
 template <class Box>
 BoxRun ClickBox(POINT at) {
-  return RunBox<Box>([at](HWND window, const Probe<Box>&) { ClickAt(window, at.x, at.y); });
+  return RunBox<Box>([at](HWND window, const Probe<Box>&) { ClickAt(window, at); });
 }
 
 // Centres of the skinned buttons in client pixels; (304, 199) lies where the notice box's buttons overlap.
@@ -43,8 +54,6 @@ constexpr POINT kCancelButton{366, 199};
 constexpr POINT kButtonOverlap{304, 199};
 
 void ExpectEndedBy(const BoxRun& box, INT_PTR result) {
-  ASSERT_TRUE(box.run.scriptFoundDialog);
-  EXPECT_EQ(box.run.inputError, "");
   EXPECT_FALSE(box.run.leftOpen);
   EXPECT_EQ(box.run.result, result);
   EXPECT_EQ(box.ending.count, 1);
@@ -71,7 +80,10 @@ TEST(MessageBoxes, EachButtonEndsItsBoxWithItsResultAndReleasesTheBackgroundOnce
 }
 
 TEST(MessageBoxes, CloseMessageEndsWithCancelAndTheBackgroundIsReleasedOnlyByIt) {
-  auto close = [](HWND window, const auto&) { ::PostMessageW(window, WM_CLOSE, 0, 0); };
+  auto close = [](HWND window, const auto&) {
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    PumpUntil([&] { return !::IsWindowVisible(window); });
+  };
   const BoxRun boxes[] = {RunBox<CNoUsbDlg>(close), RunBox<CNoticeMessageDlg>(close), RunBox<CExitMessageDlg>(close)};
   for (const BoxRun& box : boxes) {
     ExpectEndedBy(box, IDCANCEL);
@@ -86,10 +98,9 @@ BoxRun PressEnterAndEscapeThenClick(POINT button, bool& openAfterKeys) {
   return RunBox<Box>([&](HWND window, const Probe<Box>& box) {
     PressKey(window, "Return");
     PressKey(window, "Escape");
-    WaitFor([&] { return box.keyPresses >= 2; });
-    Sync(window);
+    PumpUntil([&] { return box.keyPresses >= 2; });
     openAfterKeys = ::IsWindowVisible(window) != FALSE;
-    ClickAt(window, button.x, button.y);
+    ClickAt(window, button);
   });
 }
 
@@ -111,12 +122,13 @@ TEST(MessageBoxes, DraggingTheMessagePanelMovesTheBox) {
   RECT before{}, after{};
   const BoxRun box = RunBox<CNoticeMessageDlg>([&](HWND window, const auto&) {
     ::GetWindowRect(window, &before);
-    DragBy(window, 120, 90, 70, 40);
-    WaitFor([&] {
+    const POINT from{before.left + 120, before.top + 90};
+    EXPECT_TRUE(RealInput::Drag(from, POINT{from.x + 70, from.y + 40}, 5)) << RealInput::LastError();
+    PumpUntil([&] {
       ::GetWindowRect(window, &after);
       return after.left != before.left;
     });
-    ClickAt(window, kCancelButton.x, kCancelButton.y);
+    ClickAt(window, kCancelButton);
   });
   ExpectEndedBy(box, IDCANCEL);
   EXPECT_EQ(after.left - before.left, 70);
@@ -126,7 +138,7 @@ TEST(MessageBoxes, DraggingTheMessagePanelMovesTheBox) {
 
 template <class Box>
 long GdiGrowthOverShowings(POINT button, int showings) {
-  auto click = [button](HWND window, const auto&) { ClickAt(window, button.x, button.y); };
+  auto click = [button](HWND window, const auto&) { ClickAt(window, button); };
   RunBox<Box>(click);  // the first showing fills the platform's caches
   const long before = testsupport::GdiObjectCount();
   for (int i = 0; i < showings; ++i) RunBox<Box>(click);
@@ -140,25 +152,20 @@ TEST(MessageBoxes, RepeatedShowingsLeaveNoGdiObjectsBehind) {
   EXPECT_EQ(GdiGrowthOverShowings<CExitMessageDlg>(kOkButton, 8), 0);
 }
 
-DrivenRun RunAboutBox(const std::function<void(HWND)>& script) {
+testsupport::ModalRun RunAboutBox(const std::function<void(HWND)>& script) {
   CAboutDlg about;
-  return RunDriven(about, script);
+  return testsupport::RunModalScript(about, [&] { script(about.m_hWnd); });
 }
 
 TEST(AboutBox, EndsWithEnterEscapeOrItsButton) {
-  const DrivenRun enter = RunAboutBox([](HWND window) { PressKey(window, "Return"); });
-  const DrivenRun escape = RunAboutBox([](HWND window) { PressKey(window, "Escape"); });
-  const DrivenRun button = RunAboutBox([](HWND window) {
+  const testsupport::ModalRun enter = RunAboutBox([](HWND window) { PressKey(window, "Return"); });
+  const testsupport::ModalRun escape = RunAboutBox([](HWND window) { PressKey(window, "Escape"); });
+  const testsupport::ModalRun button = RunAboutBox([](HWND window) {
     RECT ok{};
     ::GetWindowRect(::GetDlgItem(window, IDOK), &ok);
-    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&ok), 2);
-    ClickAt(window, (ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
+    EXPECT_TRUE(RealInput::Click((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2)) << RealInput::LastError();
   });
-  for (const DrivenRun* run : {&enter, &escape, &button}) {
-    EXPECT_TRUE(run->scriptFoundDialog);
-    EXPECT_EQ(run->inputError, "");
-    EXPECT_FALSE(run->leftOpen);
-  }
+  for (const testsupport::ModalRun* run : {&enter, &escape, &button}) EXPECT_FALSE(run->leftOpen);
   EXPECT_EQ(enter.result, IDOK);
   EXPECT_EQ(escape.result, IDCANCEL);
   EXPECT_EQ(button.result, IDOK);

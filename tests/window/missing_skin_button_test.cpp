@@ -1,7 +1,8 @@
 // A skinned box whose skinned button cannot be created still has a button that ends it.
 #include <gtest/gtest.h>
 
-#include "tests/window/modal_driver.h"
+#include "tests/support/modal_script.h"
+#include "tests/support/real_input.h"
 #include "ui/dialogs/no_usb_dlg.h"
 
 namespace {
@@ -22,14 +23,14 @@ TEST(MessageBoxes, WithoutItsSkinnedButtonTheLayoutsOwnStaysVisibleAndEndsTheBox
   ASSERT_TRUE(hook);
   dialogs::CNoUsbDlg box;
   bool layoutButtonShown = false;
-  const dialogs_test::DrivenRun run = dialogs_test::RunDriven(box, [&](HWND window) {
-    const HWND button = ::GetDlgItem(window, IDOK);  // the layout's has a caption, a skinned one none
+  const testsupport::ModalRun run = testsupport::RunModalScript(box, [&] {
+    const HWND button = ::GetDlgItem(box.m_hWnd, IDOK);  // the layout's has a caption, a skinned one none
     layoutButtonShown = ::IsWindowVisible(button) && ::GetWindowTextLengthW(button) > 0;
-    dialogs_test::ClickAt(window, 366, 199);  // the middle of the skinned button's rectangle
+    // The middle of the skinned button's rectangle.
+    EXPECT_TRUE(testsupport::ClickInWindow(box.m_hWnd, 366, 199)) << testsupport::RealInput::LastError();
   });
   ::UnhookWindowsHookEx(hook);
   EXPECT_TRUE(layoutButtonShown);
-  EXPECT_EQ(run.inputError, "");
   EXPECT_FALSE(run.leftOpen);
   EXPECT_EQ(run.result, IDOK);
 }

@@ -103,7 +103,7 @@ class OverlayRepaint : public ::testing::Test {
 };
 
 TEST_F(OverlayRepaint, MainWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraws) {
-  const main_window::ChoiceButton& speaker = *main_window::FindChoice(IDC_MAIN_SPEAKER_0 + 1);
+  const skin::Choice& speaker = *skin::FindChoice(main_window::ChoiceButtons(), IDC_MAIN_SPEAKER_0 + 1);
   const main_window::ActionButton& ok = main_window::ActionButtons().back();
   ASSERT_EQ(ok.id, static_cast<UINT>(IDOK));
   main_window::CConfigureDlg dialog;
@@ -113,7 +113,7 @@ TEST_F(OverlayRepaint, MainWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraw
 }
 
 TEST_F(OverlayRepaint, AdvancedWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraws) {
-  const advanced::ChoiceButton& gps = *advanced::FindChoice(IDC_ADV_GPS_0 + 1);
+  const skin::Choice& gps = *skin::FindChoice(advanced::ChoiceButtons(), IDC_ADV_GPS_0 + 1);
   const advanced::ActionButton& ok = advanced::kOkButton;
   const int32_t zeros[card::kAdvancedCount] = {};
   card::StoreAdvancedSnapshot(zeros);

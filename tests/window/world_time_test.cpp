@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/modal_script.h"
+#include "tests/support/real_input.h"
 #include "tests/support/screen_probe.h"
 #include "tests/window/dialog_probe.h"
-#include "tests/window/modal_driver.h"
 #include "ui/dialogs/time_zone_list.h"
 #include "ui/dialogs/world_time_dlg.h"
 
@@ -15,29 +17,35 @@ namespace {
 
 using namespace dialogs;
 using namespace dialogs_test;
+using testsupport::PumpUntil;
+using testsupport::RealInput;
 
-constexpr UINT kQueryChosenIndex = WM_APP + 7;
+using PickerProbe = Probe<CWorldTimeDlg>;
+
 constexpr POINT kApplyButton{238, 199};
 constexpr POINT kCancelButton{366, 199};
 
-// Answers the driver's question for the chosen index on the dialog's own thread.
-class PickerProbe : public Probe<CWorldTimeDlg> {
- public:
-  using Probe::Probe;
+POINT ToScreen(HWND window, int x, int y) {
+  POINT point{x, y};
+  ::ClientToScreen(window, &point);
+  return point;
+}
 
- protected:
-  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-    if (message == kQueryChosenIndex) {
-      result = ChosenIndex();
-      return true;
-    }
-    return Probe::OnWndMsg(message, wParam, lParam, result);
-  }
-};
+// Real input at points of a window's client area (the dialog, the list field, the dropped list).
+void ClickAt(HWND window, int x, int y) {
+  const POINT at = ToScreen(window, x, y);
+  EXPECT_TRUE(RealInput::Click(at.x, at.y)) << RealInput::LastError();
+}
 
-// What the driver saw while the picker ran, and how it ended.
+// Turns the mouse wheel over a point by one notch: away from the user when `away`, else towards.
+void WheelAt(HWND window, int x, int y, bool away) {
+  const POINT at = ToScreen(window, x, y);
+  EXPECT_TRUE(RealInput::ClickRepeatedly(at.x, at.y, 1, 20, away ? 4 : 5)) << RealInput::LastError();
+}
+
+// What the script saw while the picker ran, and how it ended.
 struct PickerRun {
-  DrivenRun run;
+  testsupport::ModalRun run;
   Ending ending;
   int chosenBefore = 0, chosenDuring = 0, chosenAfter = 0;
   std::wstring shownAtStart;
@@ -76,7 +84,7 @@ void ChooseWithMouse(HWND dialog, int item) {
     return r;
   }();
   ClickAt(combo, field.right / 2, field.bottom / 2);
-  if (!WaitFor([&] { return IsDropped(dialog); })) return;
+  if (!PumpUntil([&] { return IsDropped(dialog); })) return;
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   ::GetComboBoxInfo(combo, &info);
@@ -86,22 +94,22 @@ void ChooseWithMouse(HWND dialog, int item) {
     ::GetClientRect(info.hwndList, &view);
     if (itemRect.top >= view.top && itemRect.bottom <= view.bottom) break;
     const LRESULT top = ::SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0);
-    WheelAt(info.hwndList, view.right / 2, view.bottom / 2, itemRect.top < view.top ? 1 : -1);
-    WaitFor([&] { return ::SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0) != top; }, 1000);
+    WheelAt(info.hwndList, view.right / 2, view.bottom / 2, itemRect.top < view.top);
+    PumpUntil([&] { return ::SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0) != top; }, 1000);
   }
   ClickAt(info.hwndList, view.right / 2, (itemRect.top + itemRect.bottom) / 2);
-  WaitFor([&] { return !IsDropped(dialog); });
+  PumpUntil([&] { return !IsDropped(dialog); });
 }
 
 PickerRun RunPicker(int initialIndex, const std::function<void(HWND, PickerRun&, const PickerProbe&)>& script) {
   PickerProbe picker(initialIndex);
   PickerRun out;
   out.chosenBefore = picker.ChosenIndex();
-  out.run = RunDriven(picker, [&](HWND window) {
-    out.chosenDuring = static_cast<int>(::SendMessageW(window, kQueryChosenIndex, 0, 0));
-    out.shownAtStart = ShownText(window);
-    out.items = Items(window);
-    script(window, out, picker);
+  out.run = testsupport::RunModalScript(picker, [&] {
+    out.chosenDuring = picker.ChosenIndex();
+    out.shownAtStart = ShownText(picker.m_hWnd);
+    out.items = Items(picker.m_hWnd);
+    script(picker.m_hWnd, out, picker);
   });
   out.chosenAfter = picker.ChosenIndex();
   out.ending = picker.ending;
@@ -110,8 +118,6 @@ PickerRun RunPicker(int initialIndex, const std::function<void(HWND, PickerRun&,
 }
 
 void ExpectEndedBy(const PickerRun& picker, INT_PTR result, int chosenIndex) {
-  ASSERT_TRUE(picker.run.scriptFoundDialog);
-  EXPECT_EQ(picker.run.inputError, "");
   EXPECT_FALSE(picker.run.leftOpen);
   EXPECT_EQ(picker.run.result, result);
   EXPECT_EQ(picker.chosenAfter, chosenIndex);
@@ -172,8 +178,10 @@ TEST(WorldTimePicker, CancelAfterAChangeReturnsNoIndex) {
 }
 
 TEST(WorldTimePicker, CloseMessageCancelsAndReleasesTheBackgroundOnce) {
-  const PickerRun picker =
-      RunPicker(3, [](HWND window, PickerRun&, const PickerProbe&) { ::PostMessageW(window, WM_CLOSE, 0, 0); });
+  const PickerRun picker = RunPicker(3, [](HWND window, PickerRun&, const PickerProbe&) {
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    PumpUntil([&] { return !::IsWindowVisible(window); });
+  });
   ExpectEndedBy(picker, IDCANCEL, -1);
   EXPECT_FALSE(picker.ending.hadBackground) << "released by the close handling";
   EXPECT_EQ(picker.ending.gdiReleased, 0) << "and not again by the Cancel that follows it";
@@ -186,12 +194,11 @@ TEST(WorldTimePicker, KeysChangeNothing) {
     // Two clicks on the field drop the list and close it again, leaving the keyboard focus on it.
     const HWND combo = ListOf(window);
     ClickAt(combo, 20, 8);
-    WaitFor([&] { return IsDropped(window); });
+    PumpUntil([&] { return IsDropped(window); });
     ClickAt(combo, 20, 8);
-    WaitFor([&] { return !IsDropped(window); });
-    for (const char* key : keys) PressKey(window, key);
-    WaitFor([&] { return probe.keyPresses >= 7; });
-    Sync(window);
+    PumpUntil([&] { return !IsDropped(window); });
+    for (const char* key : keys) EXPECT_TRUE(RealInput::Key(window, key)) << RealInput::LastError();
+    PumpUntil([&] { return probe.keyPresses >= 7; });
     run.shownAtEnd = ShownText(window);
     openAfterKeys = ::IsWindowVisible(window) != FALSE;
     ClickAt(window, kApplyButton.x, kApplyButton.y);

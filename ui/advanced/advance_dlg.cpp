@@ -2,13 +2,10 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "card/advanced_snapshot.h"
 #include "res/resource.h"
 #include "ui/advanced/action_buttons.h"
 #include "ui/advanced/advanced_window_rect.h"
-#include "ui/advanced/overlay_plan.h"
 #include "ui/advanced/partition_rules.h"
 #include "ui/dialogs/notice_message_dlg.h"
 
@@ -23,35 +20,24 @@ void RegisterTrackbarClass() {
   ::InitCommonControlsEx(&controls);
 }
 
-// What the Marker refresh and the hover overlay copy onto the window.
-std::vector<UINT> CollectOverlayBitmapIds() {
-  std::vector<UINT> ids{IDB_ADV_MARKER, kOkButton.normal, kOkButton.hover, kCancelButton.normal, kCancelButton.hover};
-  for (const ChoiceButton& button : ChoiceButtons())
-    if (button.test != MarkerTest::kHidden) ids.push_back(button.normal);
-  return ids;
-}
-
 }  // namespace
 
 std::span<const fw::MessageEntry<CAdvanceDlg>> CAdvanceDlg::MessageTable() {
-  static constexpr fw::MessageEntry<CAdvanceDlg> kEntries[] = {
-      fw::OnTimer(&CAdvanceDlg::OnTimer),
+  static constexpr auto kEntries = fw::MakeMessageTable<CAdvanceDlg>({
+      fw::OnTimer(kSnapTimer, &CAdvanceDlg::OnSnapTimer),
       fw::OnCommandRange(IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 2, &CAdvanceDlg::OnChoice),
       fw::OnNotify(IDC_ADV_PARTITION_SLIDER, skin::kSliderMoved, &CAdvanceDlg::OnSliderMoved),
-  };
+  });
   return kEntries;
 }
 
-CAdvanceDlg::CAdvanceDlg() : WithMessageTable(IDD_ADVANCED, IDB_ADV_BACKGROUND) {
+CAdvanceDlg::CAdvanceDlg()
+    : WithMessageTable(IDD_ADVANCED, IDB_ADV_BACKGROUND),
+      overlay_(*this, OverlayTables(), [this](card::SettingRow row) { return working_[SlotOf(row)]; }) {
   RegisterTrackbarClass();
   card::LoadAdvancedSnapshot(working_);
   snappedSliderPosition_ = SnappedSliderPosition(working_[kPartitionTerritorySlot]);
-  EnableOverlay();
-}
-
-std::span<const UINT> CAdvanceDlg::OverlayBitmapIds() const {
-  static const std::vector<UINT> ids = CollectOverlayBitmapIds();
-  return ids;
+  AttachOverlay(overlay_);
 }
 
 void CAdvanceDlg::DoDataExchange() { sliderPlaceholder_.SubclassDlgItem(IDC_ADV_PARTITION_SLIDER, m_hWnd); }
@@ -59,11 +45,11 @@ void CAdvanceDlg::DoDataExchange() { sliderPlaceholder_.SubclassDlgItem(IDC_ADV_
 BOOL CAdvanceDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   PlaceBesideMainWindow();
-  CreateImageButton(cancelButton_, kCancelButton);
-  CreateChoiceButtons();
+  overlay_.CreateActionButton(kCancelIndex);
+  overlay_.CreateChoiceButtons();
   SetUpPartitionSlider();
-  CreateImageButton(okButton_, kOkButton);
-  ScheduleOverlayRefresh(skin::kFirstOverlayRefreshDelay);
+  overlay_.CreateActionButton(kOkIndex);
+  overlay_.ScheduleRefresh(skin::kFirstOverlayRefreshDelay);
   return KeepFocusOnWindow();
 }
 
@@ -71,12 +57,6 @@ void CAdvanceDlg::PlaceBesideMainWindow() {
   // Replaces the frame's centring: the top-left corner goes to the main window's top-right corner.
   const AdvancedWindowRect& main = TheAdvancedWindowRect();
   SetWindowPos(nullptr, main.right, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CAdvanceDlg::CreateChoiceButtons() {
-  const auto buttons = ChoiceButtons();
-  for (size_t i = 0; i < buttons.size(); ++i)
-    if (buttons[i].test != MarkerTest::kHidden) CreateImageButton(choiceButtons_[i], buttons[i]);
 }
 
 void CAdvanceDlg::SetUpPartitionSlider() {
@@ -106,9 +86,9 @@ void CAdvanceDlg::EnableSlider(bool enable) {
 }
 
 void CAdvanceDlg::OnChoice(UINT id) {
-  const ChoiceButton* choice = FindChoice(id);
+  const skin::Choice* choice = skin::FindChoice(ChoiceButtons(), id);
   if (!choice) return;
-  working_[choice->slot] = choice->value;
+  working_[SlotOf(choice->row)] = choice->value;
   if (id == IDC_ADV_PARTITION_DEFAULT) {
     slider_.SetPos(kDefaultSliderPosition);
     EnableSlider(false);
@@ -116,7 +96,7 @@ void CAdvanceDlg::OnChoice(UINT id) {
     EnableSlider(true);
     slider_.SetPos(snappedSliderPosition_);
   }
-  RefreshAfterChoice();
+  overlay_.RefreshAfterChoice();
 }
 
 LRESULT CAdvanceDlg::OnSliderMoved(NMHDR* header) {
@@ -128,16 +108,9 @@ LRESULT CAdvanceDlg::OnSliderMoved(NMHDR* header) {
   return 0;
 }
 
-void CAdvanceDlg::OnTimer(UINT_PTR id) {
-  if (id != kSnapTimer) return CSkinnedDialog::OnTimer(id);
+void CAdvanceDlg::OnSnapTimer() {
   KillTimer(kSnapTimer);
   if (working_[kMemoryPartitionSlot] != 0) slider_.SetPos(snappedSliderPosition_);
-}
-
-skin::OverlayPlan CAdvanceDlg::PlanMarkers() const { return MarkerRefreshPlan(working_); }
-
-skin::OverlayPlan CAdvanceDlg::PlanHover(POINT cursor) const {
-  return HoverPlan(cursor, {cancelButton_.GetWindowRect(), okButton_.GetWindowRect()});
 }
 
 BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
@@ -154,7 +127,7 @@ void CAdvanceDlg::OnOK() {
     CSkinnedDialog::OnOK();
     return;
   }
-  ScheduleOverlayRefresh();
+  overlay_.ScheduleRefresh();
 }
 
 }  // namespace advanced

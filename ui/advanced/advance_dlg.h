@@ -8,12 +8,12 @@
 //   dialog.DoModal();                       // result not needed: the snapshot carries what was confirmed
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 
-#include "framework/button.h"
+#include "framework/wnd.h"
 #include "ui/advanced/choice_buttons.h"
+#include "ui/skin/overlay.h"
 #include "ui/skin/skin_slider.h"
 #include "ui/skin/skinned_dialog.h"
 
@@ -23,8 +23,8 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
  public:
   CAdvanceDlg();
 
-  // Besides the frame's filter (keys, hover images, the refresh on release): a left-button release also
-  // schedules the slider snap.
+  // Besides the frame's filter (keys, and the overlay's hover images and refresh on release): a left-button
+  // release also schedules the slider snap.
   BOOL PreTranslateMessage(MSG* msg) override;
 
   std::span<const int32_t, card::kAdvancedCount> Working() const { return working_; }
@@ -38,19 +38,13 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
   void OnOK() override;
 
  private:
-  void OnTimer(UINT_PTR id);
+  void OnSnapTimer();
   void OnChoice(UINT id);
   LRESULT OnSliderMoved(NMHDR* header);
 
   void PlaceBesideMainWindow();
-  void CreateChoiceButtons();
   void SetUpPartitionSlider();
   void EnableSlider(bool enable);
-
-  // Overlay.
-  std::span<const UINT> OverlayBitmapIds() const override;
-  skin::OverlayPlan PlanMarkers() const override;
-  skin::OverlayPlan PlanHover(POINT cursor) const override;
 
   friend WithMessageTable;
   static std::span<const fw::MessageEntry<CAdvanceDlg>> MessageTable();
@@ -58,9 +52,7 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
   int32_t working_[card::kAdvancedCount] = {};
   int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider
 
-  fw::CBitmapButton cancelButton_;
-  fw::CBitmapButton okButton_;
-  std::array<fw::CBitmapButton, kChoiceButtonCount> choiceButtons_;  // by table position
+  skin::Overlay overlay_;  // the buttons and what is drawn over them
   fw::CWnd sliderPlaceholder_;  // the layout's trackbar, replaced by the skinned slider
   skin::CSkinSlider slider_;
 };

@@ -1,15 +1,16 @@
 // The advanced window's Choice buttons: one table, in creation order, that drives the buttons' creation, the
-// values their clicks store and where the Marker refresh draws.
+// values their clicks store and where the Marker refresh draws. A choice's setting row maps to its slot of the
+// Working copy as row - card::kFirstAdvancedRow.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
-#include <cstdint>
 #include <span>
 
 #include "card/settings_table.h"
-#include "ui/skin/button_layout.h"
+#include "ui/skin/choice.h"
+#include "ui/skin/overlay_plan.h"
 
 namespace advanced {
 
@@ -27,26 +28,15 @@ enum AdvancedSlot : int {
   kPartitionTerritorySlot,
 };
 
-enum class MarkerTest {
-  kSelectedIndex,  // the button whose index in its group equals the value is marked
-  kOtherIndex,     // ON/OFF groups (ON first, value 1): every button except the one at index == value is marked
-  kHidden,         // a layout placeholder that is never shown: not created, never marked
-};
-
-// Its normal image is also what the overlay draws while the button is not marked.
-struct ChoiceButton : skin::ButtonLayout {
-  int slot;
-  int32_t value;  // stored into the slot by a click
-  POINT marker;   // where the Selection marker goes, in window pixels
-  MarkerTest test;
-};
+// The Working copy's slot of a setting row of the advanced window.
+constexpr int SlotOf(card::SettingRow row) { return row - card::kFirstAdvancedRow; }
 
 constexpr size_t kChoiceButtonCount = 25;  // 22 shown, 3 hidden
 
 // Every Choice button, group by group in the order of creation, within a group from left to right.
-std::span<const ChoiceButton> ChoiceButtons();
+std::span<const skin::Choice> ChoiceButtons();
 
-// The table entry of a control, or null for an identifier that is not a Choice button.
-const ChoiceButton* FindChoice(UINT id);
+// What the advanced window's overlay draws from: Cancel and OK, the Choice buttons and its Selection marker.
+const skin::OverlayTables& OverlayTables();
 
 }  // namespace advanced

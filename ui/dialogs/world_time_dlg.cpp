@@ -10,9 +10,9 @@ namespace dialogs {
 // message end through the frame's OnCancel, which releases the background unless it is already gone;
 // the chosen index then stays -1.
 std::span<const fw::MessageEntry<CWorldTimeDlg>> CWorldTimeDlg::MessageTable() {
-  static constexpr fw::MessageEntry<CWorldTimeDlg> kEntries[] = {
+  static constexpr auto kEntries = fw::MakeMessageTable<CWorldTimeDlg>({
       fw::OnCommand(IDOK, &CWorldTimeDlg::OnApply),
-  };
+  });
   return kEntries;
 }
 

@@ -53,7 +53,7 @@ void CConfigureDlg::OnReset() {
   for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::SettingDefault(card::kFirstAdvancedRow + i);
   card::StoreAdvancedSnapshot(advancedValues_);
   timeZoneIndex_ = card::SettingDefault(card::kTimeZone);
-  ScheduleOverlayRefresh();
+  overlay_.ScheduleRefresh();
 }
 
 }  // namespace main_window

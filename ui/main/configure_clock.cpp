@@ -28,7 +28,7 @@ void CConfigureDlg::OnWorldTime() {
     card::SetSetting(card::kTimeZone, timeZoneIndex_);
   }
   // The picker covered part of the window; its paints there went without the overlay.
-  ScheduleOverlayRefresh();
+  overlay_.ScheduleRefresh();
 }
 
 }  // namespace main_window

@@ -11,6 +11,7 @@
 #include "ui/advanced/advance_dlg.h"
 #include "ui/advanced/advanced_window_rect.h"
 #include "ui/dialogs/about_dlg.h"
+#include "ui/main/main_controls.h"
 #include "ui/main/version_line.h"
 #include "ui/main/window_placement.h"
 
@@ -32,6 +33,9 @@ void DrawLine(HDC dc, const wchar_t* text, const RECT& rect) {
   ::DrawTextW(dc, text, -1, &clip, DT_SINGLELINE | DT_VCENTER);
 }
 
+// The main window shows the Settings table's values.
+int32_t StoredSetting(card::SettingRow row) { return card::GetSetting(row); }
+
 int TextWidth(HDC dc, const wchar_t* text, size_t length) {
   SIZE extent{};
   ::GetTextExtentPoint32W(dc, text, static_cast<int>(length), &extent);
@@ -46,25 +50,26 @@ void DrawVersionLine(HDC dc, const wchar_t* label, const char* value, const RECT
 }  // namespace
 
 std::span<const fw::MessageEntry<CConfigureDlg>> CConfigureDlg::MessageTable() {
-  static constexpr fw::MessageEntry<CConfigureDlg> kEntries[] = {
+  static constexpr auto kEntries = fw::MakeMessageTable<CConfigureDlg>({
       fw::OnMessage(WM_SYSCOMMAND, &CConfigureDlg::OnSysCommand),
       fw::OnPaint(&CConfigureDlg::OnPaint),
       fw::OnMessage(WM_QUERYDRAGICON, &CConfigureDlg::OnQueryDragIcon),
-      fw::OnTimer(&CConfigureDlg::OnTimer),
+      fw::OnTimer(kClockTimer, &CConfigureDlg::OnClockTimer),
       fw::OnMessage(kBringToFrontMessage, &CConfigureDlg::OnBringToFront),
       fw::OnCommand(IDC_MAIN_ADVANCED, &CConfigureDlg::OnAdvanced),
       fw::OnCommand(IDC_MAIN_SYSTEM_TIME, &CConfigureDlg::OnSystemTime),
       fw::OnCommand(IDC_MAIN_WORLD_TIME, &CConfigureDlg::OnWorldTime),
       fw::OnCommand(IDC_MAIN_RESET, &CConfigureDlg::OnReset),
       fw::OnCommandRange(IDC_MAIN_AUTO_PARKING_ON, IDC_MAIN_NIGHT_BRIGHT_0 + 4, &CConfigureDlg::OnChoice),
-  };
+  });
   return kEntries;
 }
 
 CConfigureDlg::CConfigureDlg()
     : WithMessageTable(IDD_MAIN, IDB_MAIN_BACKGROUND),
+      overlay_(*this, OverlayTables(), &StoredSetting),
       icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
-  EnableOverlay();
+  AttachOverlay(overlay_);
 }
 
 BOOL CConfigureDlg::OnInitDialog() {
@@ -85,24 +90,18 @@ BOOL CConfigureDlg::OnInitDialog() {
   card::LocateCard();
   card::ReadSettings();
 
-  CreateActionButton(0);  // Cancel
-  const auto& choices = ChoiceButtons();
-  for (size_t i = 0; i < choices.size(); ++i) CreateImageButton(choiceButtons_[i], choices[i]);
+  overlay_.CreateActionButton(0);  // Cancel
+  overlay_.CreateChoiceButtons();
   for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::GetSetting(card::kFirstAdvancedRow + i);
   card::StoreAdvancedSnapshot(advancedValues_);
-  for (int i = 1; i < kActionCount; ++i) CreateActionButton(i);
+  for (size_t i = 1; i < kActionCount; ++i) overlay_.CreateActionButton(i);
 
   CompareClockStep();
   FormatClockStep();
   SetTimer(kClockTimer, kClockPeriod);
-  ScheduleOverlayRefresh(skin::kFirstOverlayRefreshDelay);
+  overlay_.ScheduleRefresh(skin::kFirstOverlayRefreshDelay);
   timeZoneIndex_ = -1;
   return KeepFocusOnWindow();
-}
-
-void CConfigureDlg::CreateActionButton(int index) {
-  const auto slot = static_cast<size_t>(index);
-  CreateImageButton(actionButtons_[slot], ActionButtons()[slot]);
 }
 
 void CConfigureDlg::ApplySmallScreenRule() {
@@ -148,17 +147,16 @@ LRESULT CConfigureDlg::OnBringToFront(WPARAM, LPARAM) {
   return 0;
 }
 
-void CConfigureDlg::OnTimer(UINT_PTR id) {
-  if (id != kClockTimer) return CSkinnedDialog::OnTimer(id);
+void CConfigureDlg::OnClockTimer() {
   if (CompareClockStep() == 0) FormatClockStep();
   Default();
 }
 
 void CConfigureDlg::OnChoice(UINT id) {
-  const ChoiceButton* choice = FindChoice(id);
+  const skin::Choice* choice = skin::FindChoice(ChoiceButtons(), id);
   if (!choice) return;
   card::SetSetting(choice->row, choice->value);
-  RefreshAfterChoice();
+  overlay_.RefreshAfterChoice();
 }
 
 void CConfigureDlg::OnAdvanced() {

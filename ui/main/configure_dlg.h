@@ -4,20 +4,16 @@
 // copied over the buttons outside the paint cycle and restored by the one-shot Refresh timer.
 #pragma once
 
-#include <span>
-
-#include <array>
 #include <cstdint>
+#include <span>
 
 #include "card/card_write_failure.h"
 #include "card/settings_table.h"
 #include "card/real_volume_platform.h"
 #include "card/volume_ejector.h"
-#include "framework/button.h"
 #include "framework/message_table.h"
 #include "ui/main/clock_panel.h"
-#include "ui/main/main_controls.h"
-#include "ui/main/overlay_plan.h"
+#include "ui/skin/overlay.h"
 #include "ui/skin/skinned_dialog.h"
 
 namespace main_window {
@@ -49,8 +45,6 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   // card::VolumeOpenErrorSink: the ejector's plain error box.
   void OnVolumeNotOpened(const wchar_t* text) override;
 
-  void CreateButtons();
-  void CreateActionButton(int index);
   void ApplySmallScreenRule();
 
   // Painting (configure_dlg.cpp).
@@ -61,14 +55,11 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnBringToFront(WPARAM wParam, LPARAM lParam);
-  void OnTimer(UINT_PTR id);
+  void OnClockTimer();
   void OnChoice(UINT id);
   void OnAdvanced();
 
   // Overlay (configure_overlay.cpp).
-  std::span<const UINT> OverlayBitmapIds() const override;
-  skin::OverlayPlan PlanMarkers() const override;
-  skin::OverlayPlan PlanHover(POINT cursor) const override;
   void CheckForeground();
 
   // Clock panel (configure_clock.cpp).
@@ -84,8 +75,7 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   friend WithMessageTable;
   static std::span<const fw::MessageEntry<CConfigureDlg>> MessageTable();
 
-  std::array<fw::CBitmapButton, kActionCount> actionButtons_;
-  std::array<fw::CBitmapButton, kChoiceCount> choiceButtons_;
+  skin::Overlay overlay_;  // the buttons and what is drawn over them
   HICON icon_;
   int32_t advancedValues_[card::kAdvancedCount] = {};
   ClockFields clock_;

@@ -1,8 +1,5 @@
 #include "ui/main/main_controls.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "card/settings_table.h"
 #include "res/resource.h"
 
@@ -10,6 +7,9 @@ namespace main_window {
 namespace {
 
 constexpr int kShrunk = 5;
+
+using skin::Choice;
+using skin::Selection;
 
 constexpr std::array<ActionButton, kActionCount> kActions{{
     {IDCANCEL, {433, 11}, {37, 37}, IDB_MAIN_CANCEL, IDB_MAIN_CANCEL_PRESSED, IDB_MAIN_CANCEL_HOVER,
@@ -27,27 +27,30 @@ constexpr std::array<ActionButton, kActionCount> kActions{{
 
 // A 38 x 46 level button of a five-level group: level i sits 50 pixels right of level i - 1, its face and
 // pressed image follow the group's first ones in steps of two, and the marker sits 12 right and 7 below.
-constexpr ChoiceButton Level(UINT firstId, int row, int level, int top, UINT firstFace) {
+constexpr Choice Level(UINT firstId, card::SettingRow row, int level, int top, UINT firstFace) {
   const UINT face = firstFace + 2 * static_cast<UINT>(level);
   const int left = 206 + 50 * level;
-  return {{firstId + static_cast<UINT>(level), {left, top}, {38, 46}, face, face + 1, 0, 0, 0}, row, level, 0,
-          {left + 12, top + 7}, false};
+  return {{firstId + static_cast<UINT>(level), {left, top}, {38, 46}, face, face + 1, 0, 0, 0}, row, level,
+          Selection::kWhenStored, {left + 12, top + 7}};
 }
 
 // The wider 49 x 46 button of some groups (level 0, or "OFF"); its marker sits 18 right and 7 below.
-constexpr ChoiceButton WideLevel0(UINT id, int row, int32_t value, int left, int top, UINT face) {
-  return {{id, {left, top}, {49, 46}, face, face + 1, 0, 0, 0}, row, value, 0, {left + 18, top + 7}, false};
+constexpr Choice WideLevel0(UINT id, card::SettingRow row, int32_t value, int left, int top, UINT face) {
+  return {{id, {left, top}, {49, 46}, face, face + 1, 0, 0, 0}, row, value, Selection::kWhenStored,
+          {left + 18, top + 7}};
 }
 
-constexpr ChoiceButton Resolution(UINT id, int index, UINT face) {
+// The resolution choices show a selected image over the whole button, and a hover image while not selected.
+constexpr Choice Resolution(UINT id, int index, UINT face) {
   const int top = 110 + 35 * index;
-  return {{id, {152, top}, {294, 34}, face, face + 3, 0, face + 1, 0}, card::kResolution, index, face + 2, {}, false};
+  return {{id, {152, top}, {294, 34}, face, face + 3, 0, face + 1, 0}, card::kResolution, index,
+          Selection::kWhenStored, {}, face + 2};
 }
 
 // The 108 x 34 two-way buttons ("Auto Parking", "MIC Volume").
-constexpr ChoiceButton Pair(UINT id, int row, int32_t value, int left, int top, UINT face, POINT marker,
-                            bool markedWhenUnmatched) {
-  return {{id, {left, top}, {108, 34}, face, face + 1, 0, 0, 0}, row, value, 0, marker, markedWhenUnmatched};
+constexpr Choice Pair(UINT id, card::SettingRow row, int32_t value, int left, int top, UINT face, POINT marker,
+                      Selection selection) {
+  return {{id, {left, top}, {108, 34}, face, face + 1, 0, 0, 0}, row, value, selection, marker};
 }
 
 using card::kAutoParking;
@@ -58,7 +61,7 @@ using card::kParkingAccelerator;
 using card::kParkingMotion;
 using card::kSpeakerVolume;
 
-constexpr std::array<ChoiceButton, kChoiceCount> kChoices{{
+constexpr std::array<Choice, kChoiceCount> kChoices{{
     Resolution(IDC_MAIN_RES_1080P, 0, IDB_RES_1080P),
     Resolution(IDC_MAIN_RES_720P, 1, IDB_RES_720P),
     Resolution(IDC_MAIN_RES_720P_WIDE, 2, IDB_RES_720P_WIDE),
@@ -78,8 +81,10 @@ constexpr std::array<ChoiceButton, kChoiceCount> kChoices{{
     Level(IDC_MAIN_PARKING_ACCEL_0, kParkingAccelerator, 4, 299, IDB_PARKING_ACCEL_0),
 
     // "수동+자동" stores 1 and "수동" 0; any other stored value marks both.
-    Pair(IDC_MAIN_AUTO_PARKING_ON, kAutoParking, 1, 205, 366, IDB_AUTO_PARKING_ON, {218, 376}, true),
-    Pair(IDC_MAIN_AUTO_PARKING_MANUAL, kAutoParking, 0, 313, 366, IDB_AUTO_PARKING_MANUAL, {318, 376}, true),
+    Pair(IDC_MAIN_AUTO_PARKING_ON, kAutoParking, 1, 205, 366, IDB_AUTO_PARKING_ON, {218, 376},
+         Selection::kWhenStoredOrUnmatched),
+    Pair(IDC_MAIN_AUTO_PARKING_MANUAL, kAutoParking, 0, 313, 366, IDB_AUTO_PARKING_MANUAL, {318, 376},
+         Selection::kWhenStoredOrUnmatched),
 
     WideLevel0(IDC_MAIN_PARKING_MOTION_0, kParkingMotion, 0, 200, 423, IDB_PARKING_MOTION_0),
     Level(IDC_MAIN_PARKING_MOTION_0, kParkingMotion, 1, 423, IDB_PARKING_MOTION_0),
@@ -100,35 +105,19 @@ constexpr std::array<ChoiceButton, kChoiceCount> kChoices{{
     Level(IDC_MAIN_SPEAKER_0, kSpeakerVolume, 4, 547, IDB_SPEAKER_0),
 
     // "사용" stores 2 and "사용안함" 0; any other stored value marks "사용안함".
-    Pair(IDC_MAIN_MIC_ON, kMicVolume, 2, 205, 614, IDB_MIC_ON, {218, 624}, false),
-    Pair(IDC_MAIN_MIC_OFF, kMicVolume, 0, 313, 614, IDB_MIC_OFF, {318, 624}, true),
+    Pair(IDC_MAIN_MIC_ON, kMicVolume, 2, 205, 614, IDB_MIC_ON, {218, 624}, Selection::kWhenStored),
+    Pair(IDC_MAIN_MIC_OFF, kMicVolume, 0, 313, 614, IDB_MIC_OFF, {318, 624}, Selection::kWhenStoredOrUnmatched),
 }};
-
-std::vector<UINT> CollectOverlayBitmapIds() {
-  std::vector<UINT> ids{IDB_MAIN_MARKER};
-  for (const ActionButton& button : kActions) ids.insert(ids.end(), {button.normal, button.hover});
-  for (const ChoiceButton& choice : kChoices) ids.insert(ids.end(), {choice.normal, choice.hover, choice.selectedImage});
-  std::erase(ids, 0u);
-  std::sort(ids.begin(), ids.end());
-  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-  return ids;
-}
 
 }  // namespace
 
 const std::array<ActionButton, kActionCount>& ActionButtons() { return kActions; }
 
-const std::array<ChoiceButton, kChoiceCount>& ChoiceButtons() { return kChoices; }
+std::span<const skin::Choice> ChoiceButtons() { return kChoices; }
 
-const ChoiceButton* FindChoice(UINT id) {
-  for (const ChoiceButton& choice : kChoices)
-    if (choice.id == id) return &choice;
-  return nullptr;
-}
-
-std::span<const UINT> OverlayBitmapIds() {
-  static const std::vector<UINT> ids = CollectOverlayBitmapIds();
-  return ids;
+const skin::OverlayTables& OverlayTables() {
+  static constexpr skin::OverlayTables kTables{kActions, kChoices, IDB_MAIN_MARKER};
+  return kTables;
 }
 
 }  // namespace main_window

@@ -1,12 +1,18 @@
-// A window's overlay as a plain list of draws, in drawing order, with room for the largest plan of either
-// overlay window, so that planning allocates nothing on a mouse move.
+// A window's overlay as plain lists of draws, in drawing order, planned from the window's tables: the Marker
+// refresh (which look each choice shows for the stored values) and the Hover overlay (which button lies under
+// the pointer). The plans have room for the largest plan of either overlay window, so that planning allocates
+// nothing on a mouse move.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <span>
+#include <vector>
 
 #include "ui/skin/button_layout.h"
+#include "ui/skin/choice.h"
 #include "ui/skin/overlay_draw.h"
 
 namespace skin {
@@ -34,6 +40,60 @@ constexpr OverlayDraw HoverDraw(const ButtonLayout& button, const RECT& screenRe
   if (IsInHoverArea(screenRect, cursor, button.hoverInset))
     return {button.hover, button.at.x, button.at.y, button.size.cx, button.size.cy, button.normal};
   return {button.normal, button.at.x, button.at.y, button.size.cx, button.size.cy};
+}
+
+// What a window's overlay draws from.
+struct OverlayTables {
+  std::span<const ButtonLayout> actions;  // the buttons with hover images, in the order they are drawn
+  std::span<const Choice> choices;        // every Choice button, in the order the Marker refresh draws them
+  UINT marker;                            // the Selection marker's bitmap
+};
+
+// The current screen rectangle of a button, by control ID.
+using ScreenRectOf = std::function<RECT(UINT id)>;
+
+// The Marker refresh, one draw per shown choice: its selected look (the selected image over the button, or the
+// Selection marker) while selected, else its face, which covers an older marker.
+inline OverlayPlan MarkerPlan(const OverlayTables& tables, const StoredValue& stored) {
+  OverlayPlan plan;
+  for (const Choice& choice : tables.choices) {
+    if (choice.selection == Selection::kHidden) continue;
+    if (!IsSelected(choice, tables.choices, stored(choice.row)))
+      plan.Add({choice.normal, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+    else if (choice.selectedImage)
+      plan.Add({choice.selectedImage, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
+    else
+      plan.Add({tables.marker, choice.marker.x, choice.marker.y, kMarkerSize.cx, kMarkerSize.cy});
+  }
+  return plan;
+}
+
+// The Hover overlay for a cursor in screen coordinates: every action button, then every choice with a hover image
+// that is not selected (the selected one keeps its selected look).
+inline OverlayPlan HoverPlan(const OverlayTables& tables, const StoredValue& stored, POINT cursor,
+                             const ScreenRectOf& screenRectOf) {
+  OverlayPlan plan;
+  for (const ButtonLayout& action : tables.actions) plan.Add(HoverDraw(action, screenRectOf(action.id), cursor));
+  for (const Choice& choice : tables.choices) {
+    if (!choice.hover || choice.selection == Selection::kHidden) continue;
+    if (IsSelected(choice, tables.choices, stored(choice.row))) continue;
+    plan.Add(HoverDraw(choice, screenRectOf(choice.id), cursor));
+  }
+  return plan;
+}
+
+// Every bitmap the plans draw, each once, in ascending order: the actions' normal and hover images, the shown
+// choices' faces, hover and selected images, and the marker.
+inline std::vector<UINT> OverlayBitmapIds(const OverlayTables& tables) {
+  std::vector<UINT> ids{tables.marker};
+  for (const ButtonLayout& action : tables.actions) ids.insert(ids.end(), {action.normal, action.hover});
+  for (const Choice& choice : tables.choices)
+    if (choice.selection != Selection::kHidden)
+      ids.insert(ids.end(), {choice.normal, choice.hover, choice.selectedImage});
+  std::erase(ids, 0u);
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  return ids;
 }
 
 }  // namespace skin

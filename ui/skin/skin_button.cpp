@@ -14,13 +14,13 @@ constexpr DWORD kHoverMilliseconds = 10;
 }  // namespace
 
 std::span<const fw::MessageEntry<CSkinButton>> CSkinButton::MessageTable() {
-  static constexpr fw::MessageEntry<CSkinButton> kEntries[] = {
+  static constexpr auto kEntries = fw::MakeMessageTable<CSkinButton>({
       fw::OnMouse(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
       fw::OnMouse(WM_LBUTTONUP, &CSkinButton::OnLButtonUp),
       fw::OnMessage(WM_MOUSEHOVER, &CSkinButton::OnMouseHover),
       fw::OnMessage(WM_MOUSELEAVE, &CSkinButton::OnMouseLeave),
       fw::OnMouse(WM_MOUSEMOVE, &CSkinButton::OnMouseMove),
-  };
+  });
   return kEntries;
 }
 

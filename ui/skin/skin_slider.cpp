@@ -48,13 +48,13 @@ bool RegisterSliderClass() {
 }  // namespace
 
 std::span<const fw::MessageEntry<CSkinSlider>> CSkinSlider::MessageTable() {
-  static constexpr fw::MessageEntry<CSkinSlider> kEntries[] = {
+  static constexpr auto kEntries = fw::MakeMessageTable<CSkinSlider>({
       fw::OnMessage(WM_CREATE, &CSkinSlider::OnCreate),
       fw::OnSize(&CSkinSlider::OnSize),
       fw::OnPaint(&CSkinSlider::OnPaint),
       fw::OnMouse(WM_LBUTTONDOWN, &CSkinSlider::OnLButtonDown),
       fw::OnMouse(WM_LBUTTONUP, &CSkinSlider::OnLButtonUp),
-  };
+  });
   return kEntries;
 }
 

@@ -1,20 +1,21 @@
 #include "ui/skin/skinned_dialog.h"
 
 #include "framework/win_app.h"
+#include "ui/skin/overlay.h"
 #include "ui/skin/window_region.h"
 
 namespace skin {
 
 std::span<const fw::MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
-  static constexpr fw::MessageEntry<CSkinnedDialog> kEntries[] = {
+  static constexpr auto kEntries = fw::MakeMessageTable<CSkinnedDialog>({
       fw::OnSize(&CSkinnedDialog::OnSize),
       fw::OnPaint(&CSkinnedDialog::OnPaint),
       fw::OnMouse(WM_LBUTTONDOWN, &CSkinnedDialog::OnLButtonDown),
       fw::OnMouse(WM_MOUSEMOVE, &CSkinnedDialog::OnMouseMove),
       fw::OnMessage(WM_CLOSE, &CSkinnedDialog::OnClose),
-      fw::OnTimer(&CSkinnedDialog::OnTimer),
+      fw::OnTimer(kOverlayRefreshTimer, &CSkinnedDialog::OnOverlayRefreshTimer),
       fw::OnMessage(WM_DRAWITEM, &CSkinnedDialog::OnDrawItem),
-  };
+  });
   return kEntries;
 }
 
@@ -23,18 +24,19 @@ POINT CentredPosition(int screenWidth, int screenHeight, int width, int height) 
 }
 
 BOOL CSkinnedDialog::PreTranslateMessage(MSG* msg) {
-  if (overlayEnabled_) FilterForOverlay(*msg);
+  if (overlay_) overlay_->Filter(*msg);
   if (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) return TRUE;
   return CDialog::PreTranslateMessage(msg);
 }
 
-LRESULT CSkinnedDialog::OnDrawItem(WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (!CDialog::OnWndMsg(WM_DRAWITEM, wParam, lParam, result)) result = Default();
+LRESULT CSkinnedDialog::OnDrawItem(WPARAM, LPARAM lParam) {
+  auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+  const LRESULT result = ReflectDrawItem(item) ? TRUE : Default();
   // After the button has drawn itself: the refresh goes back over what it drew.
-  OnButtonDrawn(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+  if (overlay_) overlay_->OnButtonDrawn(item);
   return result;
 }
+
 void CSkinnedDialog::OnOK() {
   ReleaseBackground();
   CDialog::OnOK();
@@ -47,7 +49,7 @@ void CSkinnedDialog::OnCancel() {
 
 void CSkinnedDialog::OnSize(UINT, SIZE) {
   Default();
-  if (overlayEnabled_) overlayBitmaps_.Load(OverlayBitmapIds());
+  if (overlay_) overlay_->LoadBitmaps();
   // The background is loaded and the window shaped once: the region stays with the window through later
   // size changes (the nested one at creation among them), which only centre it again.
   if (!background_) {
@@ -99,7 +101,7 @@ void CSkinnedDialog::OnMouseMove(UINT, POINT) {
     dragFlag_ = 0;
     // The platform's move loop took all mouse input until the release, and the window may have been
     // repainted at its new place.
-    if (overlayEnabled_) ScheduleOverlayRefresh();
+    if (overlay_) overlay_->ScheduleRefresh();
   }
   Default();
 }
@@ -109,15 +111,11 @@ LRESULT CSkinnedDialog::OnClose(WPARAM, LPARAM) {
   return Default();
 }
 
-void CSkinnedDialog::CreateImageButton(fw::CBitmapButton& button, const ButtonLayout& layout) {
-  // The images first, so that the button is created at its final size rather than resized after. They come
-  // from the window's bitmap set, which outlives the button and from which the overlay copies the same faces.
-  button.UseBitmaps(overlayBitmaps_.Acquire(layout.normal), overlayBitmaps_.Acquire(layout.pressed),
-                    overlayBitmaps_.Acquire(layout.focused));
-  const SIZE size = button.ContentSize();
-  const RECT rect{layout.at.x, layout.at.y, layout.at.x + (size.cx > 0 ? size.cx : 1),
-                  layout.at.y + (size.cy > 0 ? size.cy : 1)};
-  button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, m_hWnd, layout.id);
+void CSkinnedDialog::OnOverlayRefreshTimer() {
+  if (overlay_)
+    overlay_->Refresh();
+  else
+    Default();
 }
 
 }  // namespace skin

@@ -1,6 +1,4 @@
 // The Marker refresh plan: which Choice button gets the Selection marker and which its plain image.
-#include "ui/advanced/overlay_plan.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,11 +6,19 @@
 #include <cstdint>
 
 #include "res/resource.h"
+#include "ui/advanced/choice_buttons.h"
+#include "ui/skin/overlay_plan.h"
 
 namespace advanced {
 namespace {
 
+using skin::OverlayDraw;
+using skin::OverlayPlan;
 using Working = std::array<int32_t, 10>;
+
+OverlayPlan MarkerRefreshPlan(const Working& working) {
+  return skin::MarkerPlan(OverlayTables(), [&working](card::SettingRow row) { return working[SlotOf(row)]; });
+}
 
 constexpr Working kDefaults = {0, 0, 0, 0, 0, 0, 0, 0, 0, 4};
 

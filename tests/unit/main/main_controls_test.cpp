@@ -10,8 +10,8 @@
 
 #include "card/settings_table.h"
 #include "ui/main/date_time_settings.h"
-#include "ui/main/overlay_plan.h"
 #include "ui/main/window_placement.h"
+#include "ui/skin/overlay_plan.h"
 
 namespace main_window {
 namespace {
@@ -34,19 +34,19 @@ TEST(ChoiceButtons, StoreTheirValuesIncludingThoseThatDoNotFollowTheButtonOrder)
       {1024, card::kMicVolume, 0},
   };
   for (const Expected& expected : cases) {
-    const ChoiceButton* choice = FindChoice(expected.id);
+    const skin::Choice* choice = skin::FindChoice(ChoiceButtons(), expected.id);
     ASSERT_NE(choice, nullptr) << expected.id;
     EXPECT_EQ(choice->row, expected.row) << expected.id;
     EXPECT_EQ(choice->value, expected.value) << expected.id;
   }
-  EXPECT_EQ(FindChoice(1025), nullptr);  // system time is no choice
-  EXPECT_EQ(FindChoice(1065), nullptr);
+  EXPECT_EQ(skin::FindChoice(ChoiceButtons(), 1025), nullptr);  // system time is no choice
+  EXPECT_EQ(skin::FindChoice(ChoiceButtons(), 1065), nullptr);
 }
 
 TEST(ChoiceButtons, EachIdOnceAndEachValueOncePerGroup) {
   std::set<UINT> ids;
   std::set<std::pair<int, int32_t>> values;
-  for (const ChoiceButton& choice : ChoiceButtons()) {
+  for (const skin::Choice& choice : ChoiceButtons()) {
     EXPECT_TRUE(ids.insert(choice.id).second) << choice.id;
     EXPECT_TRUE(values.insert({choice.row, choice.value}).second) << choice.id;
   }
@@ -60,8 +60,7 @@ TEST(OverlayBitmaps, AreExactlyTheFacesHoverAndSelectedImagesAndTheMarker) {
                                 248, 250, 271, 273, 275, 277, 279, 252, 254, 256, 258, 260, 178, 180,
                                 177};
   std::sort(expected.begin(), expected.end());
-  const std::span<const UINT> ids = OverlayBitmapIds();
-  EXPECT_EQ(std::vector<UINT>(ids.begin(), ids.end()), expected);
+  EXPECT_EQ(skin::OverlayBitmapIds(OverlayTables()), expected);
 }
 
 TEST(SmallScreenRule, RaisesTheCentredWindowOnScreensUpTo800PixelsHigh) {

@@ -1,12 +1,20 @@
 // The main window's overlay plans against the positions and images the window must show.
-#include "ui/main/overlay_plan.h"
-
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <vector>
+
+#include "card/settings_table.h"
+#include "ui/main/main_controls.h"
+#include "ui/skin/overlay_plan.h"
 
 namespace main_window {
 namespace {
+
+using skin::OverlayDraw;
+using skin::OverlayPlan;
+using SettingValues = std::array<int32_t, card::kSettingCount>;
 
 constexpr UINT kMarker = 177;
 
@@ -26,6 +34,18 @@ SettingValues Values(int32_t resolution, int32_t driving, int32_t parking, int32
   values[card::kSpeakerVolume] = speaker;
   values[card::kMicVolume] = mic;
   return values;
+}
+
+skin::StoredValue StoredIn(const SettingValues& values) {
+  return [&values](card::SettingRow row) { return values[row]; };
+}
+
+OverlayPlan MarkerRefreshPlan(const SettingValues& values) {
+  return skin::MarkerPlan(OverlayTables(), StoredIn(values));
+}
+
+OverlayPlan HoverPlan(POINT cursor, const skin::ScreenRectOf& rects, const SettingValues& values) {
+  return skin::HoverPlan(OverlayTables(), StoredIn(values), cursor, rects);
 }
 
 std::vector<OverlayDraw> ToVector(const OverlayPlan& plan) { return {plan.begin(), plan.end()}; }
@@ -106,15 +126,22 @@ TEST(MarkerRefreshPlan, MicVolumeTwoMarksTheFirstButtonAndAnyOtherValueTheSecond
 }
 
 // Screen rectangles of the nine hovered buttons for a main window whose top-left corner is at `origin`.
-HoverRects RectsAt(POINT origin) {
-  auto at = [&](int x, int y, int width, int height) {
-    return RECT{origin.x + x, origin.y + y, origin.x + x + width, origin.y + y + height};
+skin::ScreenRectOf RectsAt(POINT origin) {
+  return [origin](UINT id) {
+    struct Place {
+      UINT id;
+      int x, y, width, height;
+    };
+    static constexpr Place kPlaces[] = {{2, 433, 11, 37, 37},      {1025, 210, 673, 40, 36}, {1026, 439, 673, 41, 36},
+                                        {1007, 6, 723, 145, 60},   {1037, 152, 723, 145, 60}, {1, 310, 723, 164, 60},
+                                        {1034, 152, 110, 294, 34}, {1035, 152, 145, 294, 34}, {1036, 152, 180, 294, 34}};
+    for (const Place& place : kPlaces)
+      if (place.id == id)
+        return RECT{origin.x + place.x, origin.y + place.y, origin.x + place.x + place.width,
+                    origin.y + place.y + place.height};
+    ADD_FAILURE() << "no hover for button " << id;
+    return RECT{};
   };
-  HoverRects rects;
-  rects.actions = {at(433, 11, 37, 37),  at(210, 673, 40, 36), at(439, 673, 41, 36),
-                   at(6, 723, 145, 60),  at(152, 723, 145, 60), at(310, 723, 164, 60)};
-  rects.choices = {at(152, 110, 294, 34), at(152, 145, 294, 34), at(152, 180, 294, 34)};
-  return rects;
 }
 
 constexpr POINT kOrigin{100, 50};
@@ -122,7 +149,7 @@ constexpr size_t kCancelDraw = 0, kSystemTimeDraw = 1, kWorldTimeDraw = 2, kRese
                  kOkDraw = 5;
 
 TEST(HoverPlan, CancelAndTheClockButtonsReactOnlyInsideTheirShrunkArea) {
-  const HoverRects rects = RectsAt(kOrigin);
+  const skin::ScreenRectOf rects = RectsAt(kOrigin);
   const SettingValues values = Values(0, 2, 2, 1, 2, 3, 3, 2);
   const OverlayDraw cancelNormal{134, 433, 11, 37, 37};
   const OverlayDraw cancelHover{133, 433, 11, 37, 37, 134};
@@ -143,7 +170,7 @@ TEST(HoverPlan, CancelAndTheClockButtonsReactOnlyInsideTheirShrunkArea) {
 }
 
 TEST(HoverPlan, OkResetAndAdvancedReactInsideTheirWholeRectangle) {
-  const HoverRects rects = RectsAt(kOrigin);
+  const skin::ScreenRectOf rects = RectsAt(kOrigin);
   const SettingValues values = Values(0, 2, 2, 1, 2, 3, 3, 2);
   // OK spans x 410..573, y 773..832 on the screen.
   const OverlayPlan inside = HoverPlan({410 + 3, 773 + 30}, rects, values);
@@ -157,7 +184,7 @@ TEST(HoverPlan, OkResetAndAdvancedReactInsideTheirWholeRectangle) {
 }
 
 TEST(HoverPlan, TheSelectedResolutionKeepsItsLookAndTheOthersShowTheirHoverImageOnlyInside) {
-  const HoverRects rects = RectsAt(kOrigin);
+  const skin::ScreenRectOf rects = RectsAt(kOrigin);
   const POINT overFirst{100 + 152 + 100, 50 + 110 + 10};
   const POINT overSecond{100 + 152 + 100, 50 + 145 + 10};
 
