@@ -30,6 +30,7 @@ function(dq_add_fuzz_target)
   add_executable(fuzz_${FUZZ_NAME} ${FUZZ_SOURCES})
   target_link_options(fuzz_${FUZZ_NAME} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(fuzz_${FUZZ_NAME} PRIVATE ${FUZZ_LIBRARIES})
+  dq_publish_headers(fuzz_${FUZZ_NAME} tests/fuzz PRIVATE)
   add_test(NAME fuzz.${FUZZ_NAME}
            COMMAND fuzz_${FUZZ_NAME} -max_total_time=${DQ_FUZZ_SECONDS} -print_final_stats=1
                    -artifact_prefix=${work}/ ${work}/corpus ${seeds}
