@@ -13,9 +13,7 @@ CardPaths g_paths = {};
 constexpr char kMarkerName[] = "DQ_configure.exe";
 
 // SetCardFolder has made sure that every path fits.
-void CopyPath(char (&path)[kPathCapacity], const std::string& text) {
-  path[text.copy(path, kPathCapacity - 1)] = '\0';
-}
+void CopyPath(char (&path)[kPathCapacity], const std::string& text) { path[text.copy(path, kPathCapacity - 1)] = '\0'; }
 
 void JoinPath(char (&path)[kPathCapacity], const char* folder, const char* name) {
   CopyPath(path, CardFileIn(folder, name));

@@ -15,14 +15,14 @@ constexpr char kVersionFileName[] = "ver.txt";
 
 // Paths are UTF-8 (the windowed tool's are ASCII); the separator is the platform's.
 struct CardPaths {
-  char folder[kPathCapacity];         // X:\DQ-918LX_Parameter for the windowed tool
-  char marker[kPathCapacity];         // the tool's own program file, which identifies the card
+  char folder[kPathCapacity];  // X:\DQ-918LX_Parameter for the windowed tool
+  char marker[kPathCapacity];  // the tool's own program file, which identifies the card
 #ifdef _WIN32
   wchar_t markerWide[kPathCapacity];  // the marker for the attribute query
 #endif
-  char settingsFile[kPathCapacity];   // config.txt
-  char clockFile[kPathCapacity];      // RTC_time.ini
-  char versionFile[kPathCapacity];    // ver.txt
+  char settingsFile[kPathCapacity];  // config.txt
+  char clockFile[kPathCapacity];     // RTC_time.ini
+  char versionFile[kPathCapacity];   // ver.txt
 };
 
 // The process-wide paths; empty until LocateCard (or SetCardFolder) fills them.

@@ -19,10 +19,10 @@ enum class SaveOrder {
 
 // The step a save stopped at.
 enum class SaveStep {
-  kNone,           // every step worked
-  kSettingsFile,   // config.txt is as it was; nothing else was touched
-  kClockFile,      // config.txt is new, the clock file as it was
-  kCheck,          // config.txt did not read back as written
+  kNone,          // every step worked
+  kSettingsFile,  // config.txt is as it was; nothing else was touched
+  kClockFile,     // config.txt is new, the clock file as it was
+  kCheck,         // config.txt did not read back as written
 };
 
 struct SaveReport {

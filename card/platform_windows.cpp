@@ -91,7 +91,8 @@ bool SetLength(HANDLE file, LONGLONG length) {
 // The full card's way: the existing file rewritten where it stands. A file that must grow is lengthened
 // first, which claims the room before any byte of it changes.
 std::error_code RewriteInPlace(const std::wstring& path, std::string_view bytes) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size;
   if (file.get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.get(), &size)) return LastError();
   const LONGLONG length = static_cast<LONGLONG>(bytes.size());

@@ -1,9 +1,9 @@
 #include "card/safe_replace.h"
 
+#include <cerrno>
+
 #include "card/card_text.h"
 #include "card/platform.h"
-
-#include <cerrno>
 
 #ifdef _WIN32
 #include <windows.h>

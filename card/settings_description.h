@@ -14,11 +14,11 @@ namespace card {
 
 // Where the user sets a row.
 enum class SettingPlace {
-  kNowhere,         // "Date" to "Display MISC" and "Encoding Profile": the card's value is carried through
-  kMainWindow,      // a group of Choice buttons on the main window
-  kAdvancedWindow,  // a group of Choice buttons on the advanced window
-  kPartitionSlider, // the advanced window's slider
-  kTimeZonePicker,  // the time zone picker's list
+  kNowhere,          // "Date" to "Display MISC" and "Encoding Profile": the card's value is carried through
+  kMainWindow,       // a group of Choice buttons on the main window
+  kAdvancedWindow,   // a group of Choice buttons on the advanced window
+  kPartitionSlider,  // the advanced window's slider
+  kTimeZonePicker,   // the time zone picker's list
 };
 
 struct OfferedValue {
@@ -31,8 +31,8 @@ struct OfferedValue {
 struct SettingDescription {
   SettingRow row;
   SettingPlace place;
-  const char* title;     // the group's title as the window shows it; "" for rows set nowhere
-  const char* subtitle;  // "" when the window shows none
+  const char* title;                     // the group's title as the window shows it; "" for rows set nowhere
+  const char* subtitle;                  // "" when the window shows none
   std::span<const OfferedValue> values;  // in the window's order; empty for rows set nowhere
 };
 

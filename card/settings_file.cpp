@@ -16,8 +16,7 @@ CardResult<FileWrite> ReplaceSettingsFile() { return WriteSettingsTo(TheCardPath
 
 SaveResult WriteSettings(CardWriteFailureSink& sink) {
   const CardPaths& paths = TheCardPaths();
-  const SaveReport saved =
-      SaveCard({paths.settingsFile, paths.clockFile}, TableValues(), SaveOrder::kClockThenCheck);
+  const SaveReport saved = SaveCard({paths.settingsFile, paths.clockFile}, TableValues(), SaveOrder::kClockThenCheck);
   switch (saved.failed) {
     case SaveStep::kNone:
       return SaveResult::kSaved;

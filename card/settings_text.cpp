@@ -7,9 +7,7 @@
 namespace card {
 namespace {
 
-std::string SettingLine(int row, int32_t value) {
-  return std::string(kSettingKeys[row]) + "=" + std::to_string(value);
-}
+std::string SettingLine(int row, int32_t value) { return std::string(kSettingKeys[row]) + "=" + std::to_string(value); }
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cwchar>
 
-
 namespace card {
 namespace {
 

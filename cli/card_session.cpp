@@ -6,8 +6,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "card/card_finder.h"
 #include "card/card_files.h"
+#include "card/card_finder.h"
 #include "card/card_paths.h"
 #include "card/card_save.h"
 #include "card/platform.h"

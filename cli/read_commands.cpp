@@ -1,8 +1,8 @@
 // cards, show and export: they only read.
 #include <string>
 
-#include "card/settings_description.h"
 #include "card/setting_rows.h"
+#include "card/settings_description.h"
 #include "cli/card_choice.h"
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
@@ -53,7 +53,8 @@ ExitStatus RunShow(const Invocation& invocation) {
   if (const Failure* failure = std::get_if<Failure>(&read)) return Report(*failure);
   const auto& [place, content] = std::get<0>(read);
   if (content.versionFailure) return Report(*content.versionFailure);
-  if (content.settingsMissing) Report({ExitStatus::kDone, place.settingsFile + ": missing, the camera's defaults shown"});
+  if (content.settingsMissing)
+    Report({ExitStatus::kDone, place.settingsFile + ": missing, the camera's defaults shown"});
   Print(invocation.Has(kOptionJson) ? ShowJson(place, content) : ShowText(place, content));
   return ExitStatus::kDone;
 }

@@ -36,11 +36,11 @@ template <class T>
 struct MessageEntry {
   enum class Kind { Message, Command, CommandRange, Notify, Timer, Paint, Size, Mouse };
   Kind kind;
-  UINT message = 0;                                // the window message every kind stands for
-  UINT_PTR firstId = 0, lastId = 0;                // the controls or timers it takes; a plain message: all
-  int code = 0;                                    // the notification code (BN_CLICKED for commands)
+  UINT message = 0;                  // the window message every kind stands for
+  UINT_PTR firstId = 0, lastId = 0;  // the controls or timers it takes; a plain message: all
+  int code = 0;                      // the notification code (BN_CLICKED for commands)
   LRESULT (T::*onMessage)(WPARAM, LPARAM) = nullptr;
-  void (T::*onCommand)() = nullptr;                // Kind::Command and Kind::Timer
+  void (T::*onCommand)() = nullptr;  // Kind::Command and Kind::Timer
   void (T::*onCommandId)(UINT) = nullptr;
   LRESULT (T::*onNotify)(NMHDR*) = nullptr;
   void (T::*onPaint)() = nullptr;
@@ -231,8 +231,8 @@ consteval std::array<MessageEntry<T>, N> MakeMessageTable(const MessageEntry<T> 
 
 // Runs the narrowest entry that takes the message; false when no entry does.
 template <class T>
-bool DispatchMessageTable(T& window, std::span<const MessageEntry<T>> table, UINT message, WPARAM wParam,
-                          LPARAM lParam, LRESULT& result) {
+bool DispatchMessageTable(T& window, std::span<const MessageEntry<T>> table, UINT message, WPARAM wParam, LPARAM lParam,
+                          LRESULT& result) {
   const MessageEntry<T>* chosen = nullptr;
   for (const MessageEntry<T>& entry : table) {
     if (!detail::Takes(entry, message, wParam, lParam)) continue;

@@ -109,9 +109,7 @@ RECT CWnd::GetClientRect() const {
   return rect;
 }
 
-void CWnd::ScreenToClient(RECT& rect) const {
-  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-}
+void CWnd::ScreenToClient(RECT& rect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2); }
 
 void CWnd::ModifyStyle(DWORD remove, DWORD add) const {
   const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE));

@@ -27,8 +27,7 @@ class CWnd {
   static CWnd* FromHandlePermanent(HWND window);
 
   // Creates a window attached to this object from its first message on (WM_NCCREATE).
-  bool CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent,
-                UINT id);
+  bool CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent, UINT id);
   // Attaches this object to an existing window (for example a control of a dialog layout).
   bool SubclassWindow(HWND window);
   bool SubclassDlgItem(UINT id, HWND parent);

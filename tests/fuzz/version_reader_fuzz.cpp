@@ -6,8 +6,7 @@
 #include "card/version_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const card::VersionTexts texts =
-      card::ReadVersionBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+  const card::VersionTexts texts = card::ReadVersionBytes(std::string_view(reinterpret_cast<const char*>(data), size));
   if (texts.model.size() > card::kVersionValueMax || texts.firmware.size() > card::kVersionValueMax) {
     __builtin_trap();
   }

@@ -1,5 +1,7 @@
 // Each window's Choice table against the one description of the settings: a value added to, dropped from or
 // moved in one of them and not the other fails here (the skin's captions are held to it by the skin's tests).
+#include "card/settings_description.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <span>
 #include <vector>
 
-#include "card/settings_description.h"
 #include "ui/advanced/choice_buttons.h"
 #include "ui/advanced/partition_rules.h"
 #include "ui/main/main_controls.h"

@@ -52,7 +52,7 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
   int32_t working_[card::kAdvancedCount] = {};
   int snappedSliderPosition_ = 0;  // ten times the territory last taken from the slider
 
-  skin::Overlay overlay_;  // the buttons and what is drawn over them
+  skin::Overlay overlay_;       // the buttons and what is drawn over them
   fw::CWnd sliderPlaceholder_;  // the layout's trackbar, replaced by the skinned slider
   skin::CSkinSlider slider_;
 };

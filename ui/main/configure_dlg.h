@@ -8,8 +8,8 @@
 #include <span>
 
 #include "card/card_write_failure.h"
-#include "card/settings_table.h"
 #include "card/real_volume_platform.h"
+#include "card/settings_table.h"
 #include "card/volume_ejector.h"
 #include "framework/message_table.h"
 #include "ui/main/clock_panel.h"

@@ -37,7 +37,8 @@ using StoredValue = std::function<int32_t(card::SettingRow)>;
 
 // The choice of a table with this control ID, or null.
 inline const Choice* FindChoice(std::span<const Choice> choices, UINT id) {
-  const auto found = std::find_if(choices.begin(), choices.end(), [id](const Choice& choice) { return choice.id == id; });
+  const auto found =
+      std::find_if(choices.begin(), choices.end(), [id](const Choice& choice) { return choice.id == id; });
   return found == choices.end() ? nullptr : &*found;
 }
 

@@ -52,9 +52,7 @@ void Overlay::RefreshAfterChoice() {
   window_.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window_.m_hWnd), TRUE);
 }
 
-void Overlay::LoadBitmaps() {
-  bitmaps_.Load(OverlayBitmapIds(tables_));
-}
+void Overlay::LoadBitmaps() { bitmaps_.Load(OverlayBitmapIds(tables_)); }
 
 void Overlay::Filter(const MSG& msg) {
   switch (msg.message) {

@@ -65,8 +65,8 @@ void CSkinnedDialog::OnSize(UINT, SIZE) {
     // The window owns the region from here on.
     if (::SetWindowRgn(m_hWnd, region.get(), TRUE)) region.release();
   }
-  const POINT at = CentredPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                                   backgroundWidth_, backgroundHeight_);
+  const POINT at = CentredPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), backgroundWidth_,
+                                   backgroundHeight_);
   // May run this handler again (nested) for the new size; nothing below reads the background.
   SetWindowPos(nullptr, at.x, at.y, backgroundWidth_, backgroundHeight_, 0);
 }

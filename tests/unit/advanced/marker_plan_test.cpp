@@ -36,7 +36,8 @@ TEST(MarkerRefreshPlan, OneDrawPerShownButtonInTableOrder) {
   const auto plan = MarkerRefreshPlan(kDefaults);
   ASSERT_EQ(plan.size(), 22u);
   EXPECT_EQ(plan[0], Marker(218, 78)) << "Video Quality comes first";
-  EXPECT_EQ(plan[plan.size() - 1], (OverlayDraw{IDB_ADV_PARTITION_CUSTOM, 313, 580, 97, 34})) << "Memory Allocation last";
+  EXPECT_EQ(plan[plan.size() - 1], (OverlayDraw{IDB_ADV_PARTITION_CUSTOM, 313, 580, 97, 34}))
+      << "Memory Allocation last";
 }
 
 TEST(MarkerRefreshPlan, SelectedChoiceGetsTheMarkerAndTheOthersTheirPlainImages) {
