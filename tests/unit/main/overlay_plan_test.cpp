@@ -14,7 +14,7 @@ namespace {
 
 using skin::OverlayDraw;
 using skin::OverlayPlan;
-using SettingValues = std::array<int32_t, card::kSettingCount>;
+using card::SettingValues;
 
 constexpr UINT kMarker = 177;
 
