@@ -3,6 +3,7 @@
 // function and copies the result out; the core does every byte of parsing and formatting, so the page writes
 // exactly what the windows and dqcard write. One call at a time (the page has one thread), so the buffers are
 // plain statics.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -99,7 +100,8 @@ std::string DescriptionJson() {
   return json;
 }
 
-std::string_view Input(uint32_t size) { return {input.data(), size}; }
+// The first `size` bytes of the input buffer, never more than it holds.
+std::string_view Input(uint32_t size) { return {input.data(), std::min<size_t>(size, input.size())}; }
 
 }  // namespace
 
