@@ -29,55 +29,53 @@ size_t Utf8SequenceLength(std::string_view text) {
   return length;
 }
 
-void AppendHex(std::string& out, unsigned char byte) {
+std::string Hex(unsigned char byte) {
   static constexpr char kHex[] = "0123456789abcdef";
-  out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+  return {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+}
+
+// `text` with each ASCII byte as `ascii` writes it and each byte that starts no well-formed UTF-8 sequence as
+// `invalid` writes it; well-formed sequences stay as they are.
+template <class Ascii, class Invalid>
+std::string Rewritten(std::string_view text, Ascii ascii, Invalid invalid) {
+  std::string out;
+  while (!text.empty()) {
+    const unsigned char c = static_cast<unsigned char>(text.front());
+    size_t taken = 1;
+    if (c < 0x80) {
+      out += ascii(c);
+    } else if ((taken = Utf8SequenceLength(text)) != 0) {
+      out.append(text.substr(0, taken));
+    } else {
+      taken = 1;
+      out += invalid(c);
+    }
+    text.remove_prefix(taken);
+  }
+  return out;
 }
 
 }  // namespace
 
 std::string JsonString(std::string_view text) {
+  const auto ascii = [](unsigned char c) -> std::string {
+    if (c == '"' || c == '\\') return {'\\', static_cast<char>(c)};
+    if (c >= 0x20 && c != 0x7f) return std::string(1, static_cast<char>(c));
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+    return escaped;
+  };
   std::string json = "\"";
-  while (!text.empty()) {
-    const unsigned char c = static_cast<unsigned char>(text.front());
-    size_t taken = 1;
-    if (c == '"' || c == '\\') {
-      json += {'\\', static_cast<char>(c)};
-    } else if (c < 0x20 || c == 0x7f) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      json += escaped;
-    } else if (c < 0x80) {
-      json += static_cast<char>(c);
-    } else if ((taken = Utf8SequenceLength(text)) != 0) {
-      json.append(text.substr(0, taken));
-    } else {
-      taken = 1;
-      json += "\\ufffd";
-    }
-    text.remove_prefix(taken);
-  }
-  return json + "\"";
+  json += Rewritten(text, ascii, [](unsigned char) { return std::string("\\ufffd"); });
+  json += '"';
+  return json;
 }
 
 std::string TerminalText(std::string_view text) {
-  std::string shown;
-  while (!text.empty()) {
-    const unsigned char c = static_cast<unsigned char>(text.front());
-    size_t taken = 1;
-    if ((c < 0x20 && c != '\n') || c == 0x7f) {
-      AppendHex(shown, c);
-    } else if (c < 0x80) {
-      shown += static_cast<char>(c);
-    } else if ((taken = Utf8SequenceLength(text)) != 0) {
-      shown.append(text.substr(0, taken));
-    } else {
-      taken = 1;
-      AppendHex(shown, c);
-    }
-    text.remove_prefix(taken);
-  }
-  return shown;
+  const auto ascii = [](unsigned char c) {
+    return (c < 0x20 && c != '\n') || c == 0x7f ? Hex(c) : std::string(1, static_cast<char>(c));
+  };
+  return Rewritten(text, ascii, Hex);
 }
 
 }  // namespace cli
