@@ -10,7 +10,7 @@ struct CardResult {
   Outcome outcome;
   std::error_code error;  // empty unless the outcome is a failure the system gave a reason for
 
-  // Lets callers compare with an outcome directly: `CheckSettings() == SettingsCheck::kGood`.
+  // Lets callers compare with an outcome directly: `CheckSettingsIn(path, values) == SettingsCheck::kGood`.
   bool operator==(Outcome other) const { return outcome == other; }
 };
 

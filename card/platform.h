@@ -25,6 +25,10 @@ FILE* OpenFile(const char* path, const char* mode);
 
 bool PathExists(const char* path);
 
+// Whether the system's reason says the medium (or the user's quota on it) is full: the safe replace then
+// rewrites the file in place.
+bool IsNoSpace(std::error_code error);
+
 // The platform's safe replace of `path` with `bytes` (see ReplaceCardFile).
 std::error_code SafeReplace(const char* path, std::string_view bytes, ProtectedFile protectedFile);
 

@@ -172,6 +172,10 @@ FILE* OpenFile(const char* path, const char* mode) {
   return file;
 }
 
+bool IsNoSpace(std::error_code error) {
+  return error == std::errc::no_space_on_device || error == std::error_code(EDQUOT, std::generic_category());
+}
+
 bool PathExists(const char* path) {
   struct stat info;
   return stat(path, &info) == 0;

@@ -150,6 +150,11 @@ std::error_code MoveOverProtected(const std::wstring& from, const std::wstring& 
 
 }  // namespace
 
+bool IsNoSpace(std::error_code error) {
+  return error.category() == std::system_category() &&
+         (error.value() == ERROR_DISK_FULL || error.value() == ERROR_HANDLE_DISK_FULL);
+}
+
 FILE* OpenFile(const char* path, const char* mode) {
   const std::wstring widePath = Widen(path);
   const std::wstring wideMode = Widen(mode);

@@ -1,13 +1,7 @@
 #include "card/safe_replace.h"
 
-#include <cerrno>
-
 #include "card/card_text.h"
 #include "card/platform.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace card {
 namespace {
@@ -27,19 +21,6 @@ bool TakeDigits(std::string_view& text, char end) {
 
 std::error_code ReplaceCardFile(const char* path, std::string_view text, ProtectedFile protectedFile) {
   return platform::SafeReplace(path, ToCardText(text), protectedFile);
-}
-
-bool IsNoSpace(std::error_code error) {
-#ifdef _WIN32
-  if (error.category() == std::system_category()) {
-    return error.value() == ERROR_DISK_FULL || error.value() == ERROR_HANDLE_DISK_FULL;
-  }
-#endif
-  return error == std::errc::no_space_on_device
-#ifdef EDQUOT
-         || error == std::error_code(EDQUOT, std::generic_category())
-#endif
-      ;
 }
 
 bool IsTemporaryFileOf(std::string_view entry, std::string_view target) {

@@ -28,9 +28,6 @@ enum class ProtectedFile {
 // removed; nothing else in the folder is touched.
 std::error_code ReplaceCardFile(const char* path, std::string_view text, ProtectedFile protectedFile);
 
-// Whether the system's reason says the medium (or the user's quota on it) is full.
-bool IsNoSpace(std::error_code error);
-
 // Whether `entry` is the name of a temporary file that a save of the file named `target` makes:
 // "<target>.<digits>-<digits>.tmp".
 bool IsTemporaryFileOf(std::string_view entry, std::string_view target);

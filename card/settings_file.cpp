@@ -12,26 +12,11 @@ CardFilesRead ReadSettings() {
   return {settings.file, ReadVersionFile()};
 }
 
-CardResult<FileWrite> ReplaceSettingsFile() { return WriteSettingsTo(TheCardPaths().settingsFile, TableValues()); }
-
-SaveResult WriteSettings(CardWriteFailureSink& sink) {
+SaveStep WriteSettings(CardWriteFailureSink& sink) {
   const CardPaths& paths = TheCardPaths();
   const SaveReport saved = SaveCard({paths.settingsFile, paths.clockFile}, TableValues(), SaveOrder::kClockThenCheck);
-  switch (saved.failed) {
-    case SaveStep::kNone:
-      return SaveResult::kSaved;
-    case SaveStep::kSettingsFile:
-      sink.OnCardNotWritable();
-      return SaveResult::kConfigNotWritten;
-    case SaveStep::kClockFile:
-      sink.OnCardNotWritable();
-      return SaveResult::kClockNotWritten;
-    case SaveStep::kCheck:
-      break;
-  }
-  return SaveResult::kCheckFailed;
+  if (saved.failed == SaveStep::kSettingsFile || saved.failed == SaveStep::kClockFile) sink.OnCardNotWritable();
+  return saved.failed;
 }
-
-CardResult<SettingsCheck> CheckSettings() { return CheckSettingsIn(TheCardPaths().settingsFile, TableValues()); }
 
 }  // namespace card

@@ -19,23 +19,9 @@ struct CardFilesRead {
 // default, as the windows want; a caller that must not go on with defaults looks at `settings`.
 CardFilesRead ReadSettings();
 
-// Replaces config.txt with the table by a safe replace (a read-only, hidden or system old file included).
-// On failure the old config.txt is as it was.
-CardResult<FileWrite> ReplaceSettingsFile();
-
-// What the windows' save did.
-enum class SaveResult {
-  kSaved,             // config.txt and the clock file are new, and config.txt read back as written
-  kConfigNotWritten,  // config.txt is as it was; the clock file was not touched
-  kClockNotWritten,   // config.txt is new, the clock file is as it was
-  kCheckFailed,       // both are new, but config.txt did not read back as written
-};
-
-// The windows' save of the Settings table: config.txt, the clock file, then the read-back check. A file that
-// cannot be written is also reported to `sink` (the no-card box), once.
-SaveResult WriteSettings(CardWriteFailureSink& sink);
-
-// Good when config.txt holds exactly the lines of the table, each with its line end, and nothing more.
-CardResult<SettingsCheck> CheckSettings();
+// The windows' save of the Settings table to the card paths: config.txt, the clock file, then the read-back
+// check (SaveCard); returns the step it stopped at, kNone when saved. A file that cannot be written is also
+// reported to `sink` (the no-card box), once.
+SaveStep WriteSettings(CardWriteFailureSink& sink);
 
 }  // namespace card

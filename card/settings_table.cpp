@@ -40,6 +40,4 @@ void SetTableValues(const SettingValues& values) {
   for (int row = 0; row < kSettingCount; ++row) g_table[row].value = values[row];
 }
 
-int FindSettingRow(const char* key) { return FindSettingRow(std::string_view(key)); }
-
 }  // namespace card

@@ -29,6 +29,4 @@ void ClearSettings();
 SettingValues TableValues();
 void SetTableValues(const SettingValues& values);
 
-int FindSettingRow(const char* key);
-
 }  // namespace card

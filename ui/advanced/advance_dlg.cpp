@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "card/advanced_snapshot.h"
+#include "card/setting_rows.h"
 #include "res/resource.h"
 #include "ui/advanced/action_buttons.h"
 #include "ui/advanced/advanced_window_rect.h"
@@ -122,7 +123,7 @@ BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
 void CAdvanceDlg::OnOK() {
   dialogs::CNoticeMessageDlg notice(this);
   if (notice.DoModal() == IDOK) {
-    ApplyConfirmationRule(working_);
+    card::ApplyPartitionRule(working_);  // the default split stores the default territory
     card::StoreAdvancedSnapshot(working_);
     CSkinnedDialog::OnOK();
     return;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "ui/advanced/choice_buttons.h"
-
 namespace advanced {
 namespace {
 
@@ -18,7 +16,5 @@ int32_t Saturate(int64_t value) {
 int32_t TerritoryFromSliderPosition(int position) { return Saturate((int64_t{position} + 5) / 10); }
 
 int SnappedSliderPosition(int32_t territory) { return Saturate(int64_t{territory} * 10); }
-
-void ApplyConfirmationRule(std::span<int32_t, card::kAdvancedCount> working) { card::ApplyPartitionRule(working); }
 
 }  // namespace advanced

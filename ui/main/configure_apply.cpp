@@ -22,7 +22,7 @@ void CConfigureDlg::OnOK() {
   CopyAdvancedValuesToSettings();
   // config.txt, the clock file, then the read-back check; a file that cannot be written has shown the
   // no-card box through OnCardNotWritable.
-  if (card::WriteSettings(*this) != card::SaveResult::kSaved) saveOk_ = 0;
+  if (card::WriteSettings(*this) != card::SaveStep::kNone) saveOk_ = 0;
   if (!saveOk_) {
     // Every press of OK starts afresh; the window stays open with its values.
     saveOk_ = 1;

@@ -1,4 +1,4 @@
-// The memory partition arithmetic: territory from the slider, the snapped position, the confirmation rule.
+// The memory partition arithmetic: territory from the slider, the snapped position.
 #include "ui/advanced/partition_rules.h"
 
 #include <gtest/gtest.h>
@@ -55,22 +55,6 @@ TEST(SnappedSliderPosition, TerritoriesFromTheCardBeyondTheIntegerRangeSaturate)
   EXPECT_EQ(SnappedSliderPosition(std::numeric_limits<int32_t>::min()), std::numeric_limits<int32_t>::min());
   EXPECT_EQ(SnappedSliderPosition(214748364), 2147483640);
   EXPECT_EQ(SnappedSliderPosition(214748365), std::numeric_limits<int32_t>::max());
-}
-
-TEST(ApplyConfirmationRule, DefaultSplitStoresTheDefaultTerritory) {
-  int32_t working[10] = {1, 2, 2, 3, 3, 1, 1, 2, 0, 7};
-  ApplyConfirmationRule(working);
-  const int32_t expected[10] = {1, 2, 2, 3, 3, 1, 1, 2, 0, 4};
-  for (int slot = 0; slot < 10; ++slot) EXPECT_EQ(working[slot], expected[slot]) << "slot " << slot;
-}
-
-TEST(ApplyConfirmationRule, AnyOtherModeKeepsTheTerritory) {
-  for (const int32_t mode : {1, 2, -1}) {
-    int32_t working[10] = {0, 0, 0, 0, 0, 0, 0, 0, mode, 12};
-    ApplyConfirmationRule(working);
-    EXPECT_EQ(working[8], mode);
-    EXPECT_EQ(working[9], 12) << "mode " << mode;
-  }
 }
 
 }  // namespace

@@ -36,15 +36,21 @@ TEST(SettingsBytes, CheckPassesOnlyTheExactBytesOfTheValues) {
   EXPECT_EQ(card::CheckSettingsBytes(bytes, card::kDefaultSettingValues), card::SettingsCheck::kBad);
 }
 
-TEST(PartitionRule, TheDefaultSplitStoresTerritoryFourAndACustomOneKeepsItsOwn) {
-  card::SettingValues values{};
-  values[card::kPartitionTerritory] = 7;
-  values[card::kMemoryPartition] = 1;
-  card::ApplyPartitionRule(card::AdvancedRowsOf(values));
-  EXPECT_EQ(values[card::kPartitionTerritory], 7);
-  values[card::kMemoryPartition] = 0;
-  card::ApplyPartitionRule(card::AdvancedRowsOf(values));
-  EXPECT_EQ(values[card::kPartitionTerritory], 4);
+// The ten advanced values in the order of the Advanced snapshot: "Memory Partition" is the ninth.
+TEST(PartitionRule, DefaultSplitStoresTheDefaultTerritory) {
+  int32_t working[10] = {1, 2, 2, 3, 3, 1, 1, 2, 0, 7};
+  card::ApplyPartitionRule(working);
+  const int32_t expected[10] = {1, 2, 2, 3, 3, 1, 1, 2, 0, 4};
+  for (int slot = 0; slot < 10; ++slot) EXPECT_EQ(working[slot], expected[slot]) << "slot " << slot;
+}
+
+TEST(PartitionRule, AnyOtherModeKeepsTheTerritory) {
+  for (const int32_t mode : {1, 2, -1}) {
+    int32_t working[10] = {0, 0, 0, 0, 0, 0, 0, 0, mode, 12};
+    card::ApplyPartitionRule(working);
+    EXPECT_EQ(working[8], mode);
+    EXPECT_EQ(working[9], 12) << "mode " << mode;
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "card/card_paths.h"
 #include "card/card_state.h"
+#include "card/settings_table.h"
 
 namespace fs = std::filesystem;
 
@@ -96,6 +97,18 @@ ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 std::string ScratchFolder::operator/(std::string_view name) const {
   return (fs::path(path_) / fs::path(name)).string();
+}
+
+card::CardResult<card::FileWrite> ReplaceCardSettings() {
+  return card::WriteSettingsTo(card::TheCardPaths().settingsFile, card::TableValues());
+}
+
+card::CardResult<card::SettingsCheck> CheckCardSettings() {
+  return card::CheckSettingsIn(card::TheCardPaths().settingsFile, card::TableValues());
+}
+
+card::CardResult<card::FileWrite> WriteCardClock(const card::LocalTime& now) {
+  return card::WriteClockTo(card::TheCardPaths().clockFile, now);
 }
 
 void ResetCardState(const std::string& folder) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "card/card_files.h"
 #include "card/card_write_failure.h"
 
 namespace cardtest {
@@ -65,6 +66,12 @@ class ScratchFolder {
  private:
   std::string path_;
 };
+
+// The steps of the windows' save, one at a time, on the files of the card paths: config.txt against the
+// Settings table, and the clock file.
+card::CardResult<card::FileWrite> ReplaceCardSettings();
+card::CardResult<card::SettingsCheck> CheckCardSettings();
+card::CardResult<card::FileWrite> WriteCardClock(const card::LocalTime& now);
 
 // Fresh state for one test: no settings read yet, no version values, the card folder set to `folder`.
 void ResetCardState(const std::string& folder);

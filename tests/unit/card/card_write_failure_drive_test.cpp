@@ -33,14 +33,14 @@ TEST_F(CardWriteFailure, LockedConfigStaysAsItWasAndNoClockIsWritten) {
   EXPECT_EQ(sink_.failures, 1);
   EXPECT_EQ(ReadBytes("Y:\\locked-config\\config.txt"), kOldConfig);
   EXPECT_EQ(EntriesOf("Y:\\locked-config"), Entries{"config.txt"});
-  EXPECT_EQ(card::CheckSettings(), card::SettingsCheck::kBad);
+  EXPECT_EQ(cardtest::CheckCardSettings(), card::SettingsCheck::kBad);
 }
 
 TEST_F(CardWriteFailure, LockedClockFileFailsAfterConfigIsWritten) {
   UseCard("Y:\\locked-clock");
   card::WriteSettings(sink_);
   EXPECT_EQ(sink_.failures, 1);
-  EXPECT_EQ(card::CheckSettings(), card::SettingsCheck::kGood);
+  EXPECT_EQ(cardtest::CheckCardSettings(), card::SettingsCheck::kGood);
   EXPECT_EQ(ReadBytes("Y:\\locked-clock\\RTC_time.ini"), kOldClock);
   EXPECT_EQ(EntriesOf("Y:\\locked-clock"), (Entries{"RTC_time.ini", "config.txt"}));
 }
@@ -84,7 +84,7 @@ class FullCard : public CardWriteFailure {
 // cannot be made.
 TEST_F(FullCard, SavesTheConfigInPlaceThoughNoClockFileCanBeMade) {
   UseCard(kFolder);
-  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kClockNotWritten);
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kClockFile);
   EXPECT_EQ(sink_.failures, 1);
   EXPECT_EQ(ReadBytes(std::string(kFolder) + "\\config.txt"), card::FormatSettingsBytes(card::TableValues()));
   EXPECT_EQ(EntriesOf(kFolder), Entries{"config.txt"});

@@ -1,4 +1,4 @@
-#include "card/clock_file.h"
+#include "card/clock_line.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +26,14 @@ class ClockFile : public cardtest::CardFolderTest {};
 
 TEST_F(ClockFile, IsOneCrLfLineOf33BytesReplacingTheOldFile) {
   cardtest::WriteBytes(CardFile("RTC_time.ini"), "RTC Time Setting=19990101000000\r\nstale rest\r\n");
-  EXPECT_EQ(card::WriteClockFile(kSaveTime), card::FileWrite::kWritten);
+  EXPECT_EQ(cardtest::WriteCardClock(kSaveTime), card::FileWrite::kWritten);
   EXPECT_EQ(ReadBytes(CardFile("RTC_time.ini")), "RTC Time Setting=20240305140709\r\n");
   EXPECT_EQ(cardtest::EntriesOf(folder_.path()), Entries{"RTC_time.ini"});
 }
 
 TEST_F(ClockFile, TakesThePcsLocalTime) {
   const card::LocalTime before = card::CurrentLocalTime();
-  EXPECT_EQ(card::WriteClockFile(), card::FileWrite::kWritten);
+  EXPECT_EQ(cardtest::WriteCardClock(card::CurrentLocalTime()), card::FileWrite::kWritten);
   const card::LocalTime after = card::CurrentLocalTime();
   const std::string line = ReadBytes(CardFile("RTC_time.ini"));
   const auto onCard = [](const card::LocalTime& time) {
@@ -47,7 +47,7 @@ TEST_F(ClockFile, TakesThePcsLocalTime) {
 TEST_F(ClockFile, MissingCardFolderFailsWithAReason) {
   const std::string pulled = folder_ / "pulled";
   card::SetCardFolder(pulled.c_str());
-  const card::CardResult<card::FileWrite> written = card::WriteClockFile(kSaveTime);
+  const card::CardResult<card::FileWrite> written = cardtest::WriteCardClock(kSaveTime);
   EXPECT_EQ(written, card::FileWrite::kFailed);
   EXPECT_TRUE(written.error);
   EXPECT_FALSE(cardtest::Exists(pulled));
@@ -62,9 +62,9 @@ TEST_F(ClockFile, ReadOnlyOldFileIsNotReplacedWhileConfigIs) {
                   fs::perm_options::remove);
   card::ResetSettingsToDefaults();
   for (int save = 1; save <= 2; ++save) {
-    EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kClockNotWritten);
+    EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kClockFile);
     EXPECT_EQ(sink_.failures, save) << "every save fails the same way";
-    EXPECT_EQ(card::CheckSettings(), card::SettingsCheck::kGood);
+    EXPECT_EQ(cardtest::CheckCardSettings(), card::SettingsCheck::kGood);
     EXPECT_EQ(ReadBytes(clock), "RTC Time Setting=19990101000000\r\n");
     EXPECT_EQ(fs::status(clock).permissions() & fs::perms::owner_write, fs::perms::none);
   }

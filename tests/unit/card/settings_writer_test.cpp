@@ -29,7 +29,7 @@ class SettingsWriter : public cardtest::CardFolderTest {};
 
 TEST_F(SettingsWriter, DefaultsGiveExactly24CrLfLines) {
   card::ResetSettingsToDefaults();
-  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kNone);
   EXPECT_EQ(sink_.failures, 0);
   EXPECT_EQ(ReadBytes(CardFile("config.txt")), kDefaultFile);
 }
@@ -87,7 +87,7 @@ TEST_F(SettingsWriter, ReadOnlyOldFileIsReplacedByAnOrdinaryFile) {
   cardtest::WriteBytes(config, kOldFile);
   fs::permissions(config, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   card::ResetSettingsToDefaults();
-  EXPECT_EQ(card::ReplaceSettingsFile(), card::FileWrite::kWritten);
+  EXPECT_EQ(cardtest::ReplaceCardSettings(), card::FileWrite::kWritten);
   EXPECT_EQ(ReadBytes(config), kDefaultFile);
   EXPECT_NE(fs::status(config).permissions() & fs::perms::owner_write, fs::perms::none);
   EXPECT_EQ(EntriesOf(folder_.path()), Entries{"config.txt"});
@@ -101,7 +101,7 @@ TEST_F(SettingsWriter, LeftoversOfEarlierSavesDoNotMatter) {
   cardtest::LockedFile clockLeftover(CardFile(leftovers[0])), configLeftover(CardFile(leftovers[1]));
   if (!clockLeftover.locked() || !configLeftover.locked()) GTEST_SKIP() << "files cannot be locked here";
   card::ResetSettingsToDefaults();
-  for (int save = 0; save < 2; ++save) EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
+  for (int save = 0; save < 2; ++save) EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kNone);
   EXPECT_EQ(ReadBytes(CardFile("config.txt")), kDefaultFile);
   EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", leftovers[0], "config.txt", leftovers[1]}));
 }
@@ -113,8 +113,8 @@ TEST_F(SettingsWriter, LockedConfigStaysAsItWasAndNoClockIsWritten) {
   {
     cardtest::LockedFile locked(config);
     if (!locked.locked()) GTEST_SKIP() << "files cannot be locked here";
-    EXPECT_TRUE(card::ReplaceSettingsFile().error) << "a reason is given";
-    EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kConfigNotWritten);
+    EXPECT_TRUE(cardtest::ReplaceCardSettings().error) << "a reason is given";
+    EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kSettingsFile);
   }
   EXPECT_EQ(sink_.failures, 1);
   EXPECT_EQ(ReadBytes(config), kOldFile);
@@ -125,7 +125,7 @@ TEST_F(SettingsWriter, MissingCardFolderIsReportedOnceAndNothingIsCreated) {
   const std::string pulled = folder_ / "pulled";
   card::SetCardFolder(pulled.c_str());
   card::ResetSettingsToDefaults();
-  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kConfigNotWritten);
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kSettingsFile);
   EXPECT_EQ(sink_.failures, 1);
   EXPECT_FALSE(cardtest::Exists(pulled));
   EXPECT_EQ(EntriesOf(folder_.path()), Entries{});
@@ -143,7 +143,7 @@ class SettingsCheck : public SettingsWriter {
   }
   card::SettingsCheck CheckWith(std::string_view bytes) {
     cardtest::WriteBytes(CardFile("config.txt"), bytes);
-    return card::CheckSettings().outcome;
+    return cardtest::CheckCardSettings().outcome;
   }
   static constexpr card::SettingsCheck kGood = card::SettingsCheck::kGood;
   static constexpr card::SettingsCheck kBad = card::SettingsCheck::kBad;
@@ -151,13 +151,13 @@ class SettingsCheck : public SettingsWriter {
 };
 
 TEST_F(SettingsCheck, IsGoodForTheFileJustWritten) {
-  EXPECT_EQ(card::CheckSettings(), kGood);
+  EXPECT_EQ(cardtest::CheckCardSettings(), kGood);
   EXPECT_EQ(CheckWith(written_), kGood);
 }
 
 TEST_F(SettingsCheck, IsBadWhenTheFileIsMissing) {
   ASSERT_EQ(std::remove(CardFile("config.txt").c_str()), 0);
-  const card::CardResult<card::SettingsCheck> check = card::CheckSettings();
+  const card::CardResult<card::SettingsCheck> check = cardtest::CheckCardSettings();
   EXPECT_EQ(check, kBad);
   EXPECT_TRUE(check.error);
 }
@@ -183,7 +183,7 @@ TEST_F(SettingsCheck, IsBadForAForeignFile) {
 
 TEST_F(SettingsCheck, IsBadWhenTheTableNoLongerMatchesTheFile) {
   card::SetSetting(card::kTimeZone, 20);
-  EXPECT_EQ(card::CheckSettings(), kBad);
+  EXPECT_EQ(cardtest::CheckCardSettings(), kBad);
 }
 
 }  // namespace

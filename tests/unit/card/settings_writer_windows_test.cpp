@@ -25,7 +25,7 @@ TEST_P(SettingsWriterProtectedOldFile, IsReplacedByAnOrdinaryFile) {
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), GetParam()));
   ASSERT_EQ(Attributes(config) & GetParam(), GetParam()) << "the file system keeps no such attribute";
   card::ResetSettingsToDefaults();
-  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kNone);
   EXPECT_EQ(sink_.failures, 0);
   EXPECT_EQ(ReadBytes(config), card::FormatSettingsBytes(card::TableValues()));
   EXPECT_EQ(Attributes(config) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u);
@@ -44,7 +44,7 @@ TEST_F(ClockFileAttributes, HiddenSystemClockFileStaysSo) {
   cardtest::WriteBytes(clock, "RTC Time Setting=19990101000000\r\n");
   ASSERT_TRUE(SetFileAttributesA(clock.c_str(), kKept));
   card::ResetSettingsToDefaults();
-  EXPECT_EQ(card::WriteSettings(sink_), card::SaveResult::kSaved);
+  EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kNone);
   EXPECT_EQ(Attributes(clock) & kKept, kKept);
   EXPECT_NE(ReadBytes(clock), "RTC Time Setting=19990101000000\r\n");
   EXPECT_EQ(EntriesOf(folder_.path()), (Entries{"RTC_time.ini", "config.txt"}));
