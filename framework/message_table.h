@@ -3,10 +3,10 @@
 // OnWndMsg that consults its table before its base's handling.
 //
 // A table cannot be wrong by its order: of the entries that take a message the narrowest runs (a command's own
-// entry before a range that contains it, a timer's entry before a plain WM_TIMER entry), and MakeMessageTable
-// refuses to compile a table in which two entries would take the same message equally (the same message, timer or
-// command twice, ranges that overlap without one lying inside the other). A message that no entry takes goes to
-// the base class.
+// entry before a range or a set that contains it, a timer's entry before a plain WM_TIMER entry), and
+// MakeMessageTable refuses to compile a table in which two entries would take the same message equally (the same
+// message, timer or command twice, ranges that overlap without one lying inside the other, a command in two sets).
+// A message that no entry takes goes to the base class.
 //
 // Usage:
 //   class CMyDlg : public fw::WithMessageTable<CMyDlg, fw::CDialog> {
@@ -34,11 +34,12 @@ namespace fw {
 
 template <class T>
 struct MessageEntry {
-  enum class Kind { Message, Command, CommandRange, Notify, Timer, Paint, Size, Mouse };
+  enum class Kind { Message, Command, CommandRange, CommandSet, Notify, Timer, Paint, Size, Mouse };
   Kind kind;
   UINT message = 0;                  // the window message every kind stands for
   UINT_PTR firstId = 0, lastId = 0;  // the controls or timers it takes; a plain message: all
   int code = 0;                      // the notification code (BN_CLICKED for commands)
+  std::span<const UINT> members{};   // Kind::CommandSet: exactly the controls it takes, within firstId..lastId
   LRESULT (T::*onMessage)(WPARAM, LPARAM) = nullptr;
   void (T::*onCommand)() = nullptr;  // Kind::Command and Kind::Timer
   void (T::*onCommandId)(UINT) = nullptr;
@@ -60,7 +61,8 @@ inline constexpr UINT_PTR kLastId = ~UINT_PTR{0};
 template <class T>
 constexpr MessageEntry<T> Entry(typename MessageEntry<T>::Kind kind, UINT message, UINT_PTR firstId = 0,
                                 UINT_PTR lastId = kLastId, int code = 0) {
-  MessageEntry<T> entry{kind};
+  MessageEntry<T> entry{};
+  entry.kind = kind;
   entry.message = message;
   entry.firstId = firstId;
   entry.lastId = lastId;
@@ -132,6 +134,21 @@ constexpr MessageEntry<T> OnCommandRange(UINT firstId, UINT lastId, void (T::*ha
   return entry;
 }
 
+// Clicks from the controls of a set (a window's Choice buttons); the handler receives the control ID. The set
+// must be a constant of static storage. A control of the set that has an OnCommand entry of its own goes there.
+template <class T>
+constexpr MessageEntry<T> OnCommandIn(std::span<const UINT> ids, void (T::*handler)(UINT)) {
+  UINT first = ids.empty() ? 1 : ids.front(), last = ids.empty() ? 0 : ids.front();
+  for (UINT id : ids) {
+    first = id < first ? id : first;
+    last = id > last ? id : last;
+  }
+  auto entry = detail::Entry<T>(MessageEntry<T>::Kind::CommandSet, WM_COMMAND, first, last, BN_CLICKED);
+  entry.members = ids;
+  entry.onCommandId = handler;
+  return entry;
+}
+
 // A WM_NOTIFY with one code from one control.
 template <class T>
 constexpr MessageEntry<T> OnNotify(UINT id, int code, LRESULT (T::*handler)(NMHDR*)) {
@@ -147,12 +164,30 @@ inline POINT MousePoint(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
+template <class T>
+constexpr bool IsSet(const MessageEntry<T>& entry) {
+  return entry.kind == MessageEntry<T>::Kind::CommandSet;
+}
+
+// Whether a set entry takes the control: the set lists it.
+template <class T>
+constexpr bool InSet(const MessageEntry<T>& entry, UINT_PTR id) {
+  for (UINT member : entry.members)
+    if (member == id) return true;
+  return false;
+}
+
 // Two entries that could both take one message, with neither of them narrower than the other.
 template <class T>
 constexpr bool Collide(const MessageEntry<T>& a, const MessageEntry<T>& b) {
   if (a.message != b.message) return false;
   if (!a.TakesEveryId() && !b.TakesEveryId() && a.code != b.code) return false;
   if (a.lastId < b.firstId || b.lastId < a.firstId) return false;
+  if (IsSet(a) && IsSet(b)) {
+    for (UINT id : a.members)
+      if (InSet(b, id)) return true;
+    return false;
+  }
   const bool aInsideB = b.firstId <= a.firstId && a.lastId <= b.lastId;
   const bool bInsideA = a.firstId <= b.firstId && b.lastId <= a.lastId;
   return aInsideB == bInsideA;  // the same ids, or an overlap where neither lies inside the other
@@ -183,7 +218,7 @@ bool Takes(const MessageEntry<T>& entry, UINT message, WPARAM wParam, LPARAM lPa
     default:
       return false;
   }
-  return code == entry.code && entry.firstId <= id && id <= entry.lastId;
+  return code == entry.code && entry.firstId <= id && id <= entry.lastId && (!IsSet(entry) || InSet(entry, id));
 }
 
 template <class T>
@@ -199,6 +234,7 @@ LRESULT Run(T& window, const MessageEntry<T>& entry, WPARAM wParam, LPARAM lPara
       (window.*entry.onCommand)();
       break;
     case Kind::CommandRange:
+    case Kind::CommandSet:
       (window.*entry.onCommandId)(LOWORD(wParam));
       break;
     case Kind::Paint:

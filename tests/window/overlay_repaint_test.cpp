@@ -76,7 +76,7 @@ HWND VisibleButton(HWND window, UINT id) {
 // image, then has both buttons redraw themselves and expects both images back without another pointer move.
 void ExpectOverlayBackAfterRepaint(HWND window, const skin::ButtonLayout& choice, POINT marker, UINT markerBitmap,
                                    const skin::ButtonLayout& hovered) {
-  const SIZE markerSize = skin::kMarkerSize;
+  const SIZE markerSize = main_window::kLayout.marker;  // both windows draw the same size
   ASSERT_TRUE(testsupport::ClickInWindow(window, choice.at.x + choice.size.cx / 2, choice.at.y + choice.size.cy / 2))
       << RealInput::LastError();
   const POINT origin = testsupport::WindowOrigin(window);

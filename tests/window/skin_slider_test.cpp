@@ -35,6 +35,7 @@ class SkinSliderTest : public RealInputTest {
     RealInputTest::SetUp();
     ASSERT_TRUE(host.Create(kHostRect));
     ASSERT_TRUE(slider.Create(kSliderRect, host.m_hWnd, kSliderId));
+    slider.SetChannelBand(332, 8);  // as the advanced window paints it
     ASSERT_EQ(slider.LoadThumbBitmap(), 1);
     slider.LoadChannelBitmaps(kChannelLeft, kChannelRight);
     host.slider = &slider;

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws every bitmap and the icon of DQ_configure from the skin description and writes them into res/, together
-with the resource list of the bitmaps and the preview pictures of each window.
+with the resource list of the bitmaps, the identifiers and the windows' C++ tables, and the preview pictures of
+each window.
 
-    /usr/bin/python3 tools/skin/generate.py           # write res/bitmaps, res/icon and tools/skin/preview
+    /usr/bin/python3 tools/skin/generate.py           # write res/, the generated sources and tools/skin/preview
     /usr/bin/python3 tools/skin/generate.py --check   # only report whether the committed files are up to date
 """
 import argparse
@@ -10,12 +11,13 @@ import sys
 import tempfile
 from pathlib import Path
 
+import codegen
 import icon
 import output
 import preview
-from resource_ids import REPO
 from skin import Skin, render
 
+REPO = Path(__file__).resolve().parents[2]
 RES = REPO / "res"
 PREVIEW = Path(__file__).resolve().parent / "preview"
 
@@ -33,6 +35,18 @@ def write_resources(skin: Skin, res: Path):
     (bitmaps / "bitmaps.rc").write_text(output.resource_list(listing), encoding="utf-8")
     (res / "icon").mkdir(exist_ok=True)
     (res / "icon" / "DQ_configure.ico").write_bytes(icon.ico_bytes([icon.render(s) for s in icon.SIZES]))
+
+
+def write_sources(root: Path):
+    for relative, text in codegen.SOURCES.items():
+        (root / relative).parent.mkdir(parents=True, exist_ok=True)
+        (root / relative).write_text(text(), encoding="utf-8")
+
+
+def source_differences(root: Path) -> list[str]:
+    """Generated sources under root that do not match what the layout gives now."""
+    return [relative for relative, text in codegen.SOURCES.items()
+            if not (root / relative).is_file() or (root / relative).read_text(encoding="utf-8") != text()]
 
 
 def differences(skin: Skin, res: Path) -> list[str]:
@@ -56,11 +70,12 @@ def main() -> int:
     args = parser.parse_args()
     skin = render()
     if args.check:
-        changed = differences(skin, RES)
+        changed = [f"res/{name}" for name in differences(skin, RES)] + source_differences(REPO)
         for name in changed:
-            print(f"out of date: res/{name}")
+            print(f"out of date: {name}")
         return 1 if changed else 0
     write_resources(skin, RES)
+    write_sources(REPO)
     preview.write_previews(skin, PREVIEW)
     preview.write_sheets(skin, PREVIEW, [icon.render(s) for s in icon.SIZES])
     print(f"{len(skin.bitmaps)} bitmaps, the icon and the previews written")

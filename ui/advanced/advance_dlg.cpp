@@ -26,7 +26,9 @@ void RegisterTrackbarClass() {
 std::span<const fw::MessageEntry<CAdvanceDlg>> CAdvanceDlg::MessageTable() {
   static constexpr auto kEntries = fw::MakeMessageTable<CAdvanceDlg>({
       fw::OnTimer(kSnapTimer, &CAdvanceDlg::OnSnapTimer),
-      fw::OnCommandRange(IDC_ADV_FLIP_ON, IDC_ADV_GPS_0 + 2, &CAdvanceDlg::OnChoice),
+      fw::OnCommandIn(layout::kChoiceIds, &CAdvanceDlg::OnChoice),
+      fw::OnCommand(IDC_ADV_PARTITION_DEFAULT, &CAdvanceDlg::OnPartitionDefault),
+      fw::OnCommand(IDC_ADV_PARTITION_CUSTOM, &CAdvanceDlg::OnPartitionCustom),
       fw::OnNotify(IDC_ADV_PARTITION_SLIDER, skin::kSliderMoved, &CAdvanceDlg::OnSliderMoved),
   });
   return kEntries;
@@ -61,15 +63,17 @@ void CAdvanceDlg::PlaceBesideMainWindow() {
 }
 
 void CAdvanceDlg::SetUpPartitionSlider() {
-  RECT rect = kSliderRect;
+  const RECT& place = kLayout.slider;
+  RECT rect = place;
   if (sliderPlaceholder_.m_hWnd) {
-    sliderPlaceholder_.SetWindowPos(nullptr, kSliderRect.left, kSliderRect.top, kSliderRect.right - kSliderRect.left,
-                                    kSliderRect.bottom - kSliderRect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    sliderPlaceholder_.SetWindowPos(nullptr, place.left, place.top, place.right - place.left,
+                                    place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     rect = sliderPlaceholder_.GetWindowRect();
     ScreenToClient(rect);
     sliderPlaceholder_.DestroyWindow();
   }
   slider_.Create(rect, m_hWnd, IDC_ADV_PARTITION_SLIDER);
+  slider_.SetChannelBand(kLayout.sliderBandRight, kLayout.sliderBandHeight);
   slider_.LoadThumbBitmap();
   slider_.LoadChannelBitmaps(IDB_SLIDER_CHANNEL_LEFT, IDB_SLIDER_CHANNEL_RIGHT);
   if (working_[kMemoryPartitionSlot] == 0) {
@@ -88,15 +92,22 @@ void CAdvanceDlg::EnableSlider(bool enable) {
 
 void CAdvanceDlg::OnChoice(UINT id) {
   const skin::Choice* choice = skin::FindChoice(ChoiceButtons(), id);
-  if (!choice) return;
+  if (!choice) return;  // the table routes only its own identifiers here
   working_[SlotOf(choice->row)] = choice->value;
-  if (id == IDC_ADV_PARTITION_DEFAULT) {
-    slider_.SetPos(kDefaultSliderPosition);
-    EnableSlider(false);
-  } else if (id == IDC_ADV_PARTITION_CUSTOM) {
-    EnableSlider(true);
-    slider_.SetPos(snappedSliderPosition_);
-  }
+  overlay_.RefreshAfterChoice();
+}
+
+void CAdvanceDlg::OnPartitionDefault() {
+  working_[kMemoryPartitionSlot] = 0;
+  slider_.SetPos(kDefaultSliderPosition);
+  EnableSlider(false);
+  overlay_.RefreshAfterChoice();
+}
+
+void CAdvanceDlg::OnPartitionCustom() {
+  working_[kMemoryPartitionSlot] = 1;
+  EnableSlider(true);
+  slider_.SetPos(snappedSliderPosition_);
   overlay_.RefreshAfterChoice();
 }
 

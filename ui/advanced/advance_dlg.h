@@ -40,6 +40,9 @@ class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialo
  private:
   void OnSnapTimer();
   void OnChoice(UINT id);
+  // The Memory Allocation buttons store their value as any choice does, and switch the slider too.
+  void OnPartitionDefault();
+  void OnPartitionCustom();
   LRESULT OnSliderMoved(NMHDR* header);
 
   void PlaceBesideMainWindow();

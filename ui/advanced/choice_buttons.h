@@ -1,6 +1,6 @@
-// The advanced window's Choice buttons: one table, in creation order, that drives the buttons' creation, the
-// values their clicks store and where the Marker refresh draws. A choice's setting row maps to its slot of the
-// Working copy as row - card::kFirstAdvancedRow.
+// The advanced window's Choice buttons: one table, in creation order, written by the skin generator
+// (advanced_layout.h), that drives the buttons' creation, the values their clicks store and where the Marker
+// refresh draws. A choice's setting row maps to its slot of the Working copy as row - card::kFirstAdvancedRow.
 #pragma once
 
 #include <windows.h>
@@ -38,5 +38,8 @@ std::span<const skin::Choice> ChoiceButtons();
 
 // What the advanced window's overlay draws from: Cancel and OK, the Choice buttons and its Selection marker.
 const skin::OverlayTables& OverlayTables();
+
+// The Choice buttons' control identifiers, the hidden ones included: the commands the window handles as a choice.
+std::span<const UINT> ChoiceIds();
 
 }  // namespace advanced

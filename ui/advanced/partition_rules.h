@@ -9,7 +9,6 @@
 namespace advanced {
 
 constexpr int kDefaultSliderPosition = 40;  // the middle, where the default split stands
-constexpr RECT kSliderRect{66, 645, 66 + 313, 645 + 8};
 
 // Rounds half up to the nearest territory: 0-4 give 0, 5-14 give 1, ..., 75-80 give 8.
 int32_t TerritoryFromSliderPosition(int position);

@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ui/dialogs/button_overlap.h"
+#include "ui/dialogs/dialog_layout.h"
 
 namespace dialogs {
 
@@ -16,8 +17,8 @@ void CNoticeMessageDlg::DoDataExchange() {
 BOOL CNoticeMessageDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   const skin::TemplateButton buttons[] = {
-      {&applyButton_, IDOK, RECT{174, 177, 174 + 133, 177 + 44}, IDB_APPLY_STRIP},
-      {&cancelButton_, IDCANCEL, RECT{302, 177, 302 + 129, 177 + 44}, IDB_CANCEL_STRIP},
+      {&applyButton_, IDOK, layout::kLayouts[0].apply, IDB_APPLY_STRIP},
+      {&cancelButton_, IDCANCEL, layout::kLayouts[0].cancel, IDB_CANCEL_STRIP},
   };
   skin::ReplaceTemplateButtons(m_hWnd, buttons);
   GiveOverlapToRightButton(applyButton_, cancelButton_);

@@ -1,5 +1,7 @@
 #include "ui/dialogs/ok_message_box.h"
 
+#include "ui/dialogs/dialog_layout.h"
+
 namespace dialogs {
 
 void COkMessageBox::DoDataExchange() { okButton_.SubclassDlgItem(IDOK, m_hWnd); }
@@ -7,7 +9,7 @@ void COkMessageBox::DoDataExchange() { okButton_.SubclassDlgItem(IDOK, m_hWnd); 
 BOOL COkMessageBox::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   const skin::TemplateButton buttons[] = {
-      {&okButton_, IDOK, RECT{300, 177, 300 + 133, 177 + 44}, okStripId_},
+      {&okButton_, IDOK, layout::kLayouts[0].ok, okStripId_},
   };
   skin::ReplaceTemplateButtons(m_hWnd, buttons);
   return TRUE;

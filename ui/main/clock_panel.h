@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ui/main/main_layout.h"
+
 namespace main_window {
 
 // The local time last shown; all 0 before the first compare, so that it always finds a change.
@@ -17,8 +19,8 @@ struct ClockFields {
 constexpr size_t kClockTextCapacity = 1000;
 
 // The line's rectangle in the main window; while only the second changes, the part from kClockSecondsLeft on.
-constexpr RECT kClockLineRect{260, 686, 428, 698};
-constexpr int kClockSecondsLeft = 410;
+constexpr RECT kClockLineRect = layout::kLayouts[0].clockLine;
+constexpr int kClockSecondsLeft = layout::kLayouts[0].clockSecondsLeft;
 // The line's last two characters are the seconds.
 constexpr size_t kClockSecondsLength = 2;
 

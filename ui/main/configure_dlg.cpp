@@ -18,13 +18,11 @@
 namespace main_window {
 namespace {
 
-constexpr RECT kModelLineRect{34, 67, 207, 79};
-constexpr RECT kFirmwareLineRect{275, 67, 448, 79};
 constexpr COLORREF kVersionTextColour = RGB(0, 0, 0);
 constexpr COLORREF kClockTextColour = RGB(204, 204, 204);
 
 fw::UniqueFont CreateTextFont() {
-  return fw::UniqueFont(::CreateFontW(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+  return fw::UniqueFont(::CreateFontW(kLayout.textHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"굴림"));
 }
 
@@ -60,7 +58,7 @@ std::span<const fw::MessageEntry<CConfigureDlg>> CConfigureDlg::MessageTable() {
       fw::OnCommand(IDC_MAIN_SYSTEM_TIME, &CConfigureDlg::OnSystemTime),
       fw::OnCommand(IDC_MAIN_WORLD_TIME, &CConfigureDlg::OnWorldTime),
       fw::OnCommand(IDC_MAIN_RESET, &CConfigureDlg::OnReset),
-      fw::OnCommandRange(IDC_MAIN_AUTO_PARKING_ON, IDC_MAIN_NIGHT_BRIGHT_0 + 4, &CConfigureDlg::OnChoice),
+      fw::OnCommandIn(layout::kChoiceIds, &CConfigureDlg::OnChoice),
   });
   return kEntries;
 }
@@ -122,8 +120,8 @@ void CConfigureDlg::PaintTexts(HDC dc) {
   fw::ScopedSelect selectFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, kVersionTextColour);
-  DrawVersionLine(dc, L"Model", card::ModelText(), kModelLineRect);
-  DrawVersionLine(dc, L"Firmware", card::FirmwareText(), kFirmwareLineRect);
+  DrawVersionLine(dc, L"Model", card::ModelText(), kLayout.modelLine);
+  DrawVersionLine(dc, L"Firmware", card::FirmwareText(), kLayout.firmwareLine);
   ::SetTextColor(dc, kClockTextColour);
   DrawLine(dc, clockText_, kClockLineRect);
   const size_t length = std::wcslen(clockText_);

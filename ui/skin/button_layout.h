@@ -15,7 +15,4 @@ struct ButtonLayout {
   int hoverInset;   // the hover area is the button's rectangle shrunk by this on each side
 };
 
-// The Selection marker that both overlay windows draw over a selected choice.
-constexpr SIZE kMarkerSize{14, 14};
-
 }  // namespace skin

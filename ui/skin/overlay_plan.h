@@ -47,6 +47,7 @@ struct OverlayTables {
   std::span<const ButtonLayout> actions;  // the buttons with hover images, in the order they are drawn
   std::span<const Choice> choices;        // every Choice button, in the order the Marker refresh draws them
   UINT marker;                            // the Selection marker's bitmap
+  SIZE markerSize;
 };
 
 // The current screen rectangle of a button, by control ID.
@@ -63,7 +64,7 @@ inline OverlayPlan MarkerPlan(const OverlayTables& tables, const StoredValue& st
     else if (choice.selectedImage)
       plan.Add({choice.selectedImage, choice.at.x, choice.at.y, choice.size.cx, choice.size.cy});
     else
-      plan.Add({tables.marker, choice.marker.x, choice.marker.y, kMarkerSize.cx, kMarkerSize.cy});
+      plan.Add({tables.marker, choice.marker.x, choice.marker.y, tables.markerSize.cx, tables.markerSize.cy});
   }
   return plan;
 }

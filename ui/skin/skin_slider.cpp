@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "res/resource.h"
 #include "ui/skin/nine_slice.h"
 
 namespace skin {
@@ -11,10 +12,6 @@ namespace {
 constexpr wchar_t kSliderClass[] = L"DQSkinSlider";
 constexpr RECT kInitialThumbRect{10, 2, 26, 18};
 constexpr int kMinimumSizeForLayout = 10;
-// The channel's band is painted 8 pixels high and up to x = 332 whatever the slider's size: on the
-// 313-pixel slider of the advanced window the right image's end piece lies outside and is clipped.
-constexpr int kBandHeight = 8;
-constexpr int kBandRight = 332;
 
 // The Thumb's procedure before ours, and the slider whose Thumb it is. ThumbProc is a plain window procedure
 // with no object of its own, so these live where it can find them: process-wide, which allows one slider at
@@ -73,7 +70,7 @@ bool CSkinSlider::Create(const RECT& rect, HWND parent, UINT id) {
 
 LRESULT CSkinSlider::OnCreate(WPARAM, LPARAM) {
   if (Default() == -1) return -1;
-  if (thumb_.Create(kInitialThumbRect, m_hWnd, kThumbId)) {
+  if (thumb_.Create(kInitialThumbRect, m_hWnd, IDC_SLIDER_THUMB)) {
     TheThumbHook().previousProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(thumb_.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinSlider::ThumbProc)));
     TheThumbHook().slider = this;
@@ -91,8 +88,8 @@ void CSkinSlider::OnPaint() {
   fw::PaintDC paint(m_hWnd);
   // The bands follow the position, not the Thumb's window, which a drag may have put a little apart.
   const RECT thumb = ThumbRect(position_);
-  DrawNineSlice(paint.get(), channelLeft_.get(), RECT{0, 0, thumb.left, kBandHeight});
-  DrawNineSlice(paint.get(), channelRight_.get(), RECT{thumb.right, 0, kBandRight, kBandHeight});
+  DrawNineSlice(paint.get(), channelLeft_.get(), RECT{0, 0, thumb.left, bandHeight_});
+  DrawNineSlice(paint.get(), channelRight_.get(), RECT{thumb.right, 0, bandRight_, bandHeight_});
 }
 
 void CSkinSlider::OnLButtonDown(UINT, POINT at) {
@@ -110,7 +107,7 @@ void CSkinSlider::OnLButtonUp(UINT, POINT at) {
 }
 
 int CSkinSlider::LoadThumbBitmap() {
-  thumb_.SetStripBitmap(kThumbStripId);  // releases a strip held before; repaints with erasing
+  thumb_.SetStripBitmap(IDB_SLIDER_THUMB_STRIP);  // releases a strip held before; repaints with erasing
   if (!thumb_.Strip()) return 0;
   const SIZE strip = fw::BitmapSize(thumb_.Strip());
   thumbWidth_ = strip.cx / 4;

@@ -27,18 +27,23 @@ constexpr int kSliderMoved = NM_CUSTOMDRAW;
 
 class CSkinSlider : public fw::WithMessageTable<CSkinSlider, fw::CWnd> {
  public:
-  static constexpr UINT kThumbId = 1003;
-  static constexpr UINT kThumbStripId = 351;  // four 31 x 8 frames: normal, hover, pressed, disabled
-
   CSkinSlider() = default;
   ~CSkinSlider() override;
 
   // A visible child at `rect` of the parent's client area; creates the Thumb and installs its procedure.
   bool Create(const RECT& rect, HWND parent, UINT id);
 
-  // Gives the Thumb its strip (bitmap 351) and its size from the strip, and puts it at the current
-  // position. Returns 1, or 0 when bitmap 351 cannot be loaded (the Thumb then stays blank, 16 x 16).
+  // Gives the Thumb its strip (four frames: normal, hover, pressed, disabled) and its size from the strip, and
+  // puts it at the current position. Returns 1, or 0 when the strip cannot be loaded (the Thumb then stays
+  // blank, 16 x 16).
   int LoadThumbBitmap();
+
+  // Where the channel images are painted: from x = 0 up to `right` and `height` high, whatever the slider's
+  // size (on the advanced window the right image's end piece lies outside the slider and is clipped).
+  void SetChannelBand(int right, int height) {
+    bandRight_ = right;
+    bandHeight_ = height;
+  }
 
   // Loads the channel images drawn left and right of the Thumb (0 leaves a slot empty) and repaints.
   void LoadChannelBitmaps(UINT leftId, UINT rightId);
@@ -80,6 +85,7 @@ class CSkinSlider : public fw::WithMessageTable<CSkinSlider, fw::CWnd> {
   int position_ = 10;
   int thumbWidth_ = 16;
   int thumbHeight_ = 16;
+  int bandRight_ = 0, bandHeight_ = 0;
   fw::UniqueBitmap channelLeft_;
   fw::UniqueBitmap channelRight_;
   HWND owner_ = nullptr;
