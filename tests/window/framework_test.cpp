@@ -151,6 +151,29 @@ TEST(MessageTable, TheNarrowestEntryTakesAMessageWhateverTheOrder) {
   EXPECT_EQ(Deliver(kOneTimer), (std::vector<std::string>{"none", "none", "timer 1", "none"}));
 }
 
+// A set takes exactly its members, 206 among them; 207, inside its span, goes on to the base class; 205 has an
+// entry of its own, which beats membership.
+constexpr UINT kSet[] = {205, 206, 209};
+
+TEST(MessageTable, ASetTakesItsMembersOnlyAndAnOwnEntryBeatsIt) {
+  static constexpr auto kTable = fw::MakeMessageTable<Recorder>({
+      fw::OnCommandIn(kSet, &Recorder::OnRun),
+      fw::OnCommand(205, &Recorder::OnCommand205),
+  });
+  EXPECT_EQ(Deliver(kTable), (std::vector<std::string>{"command 205", "range 206", "none", "none"}));
+  Recorder recorder;
+  LRESULT result = 0;
+  EXPECT_FALSE(
+      fw::DispatchMessageTable<Recorder>(recorder, kTable, WM_COMMAND, MAKEWPARAM(207, BN_CLICKED), 0, result));
+}
+
+constexpr UINT kOverlappingSet[] = {201, 209};
+constexpr UINT kInterleavedSet[] = {204, 207};
+static_assert(fw::detail::Collide(fw::OnCommandIn(kSet, &Recorder::OnRun),
+                                  fw::OnCommandIn(kOverlappingSet, &Recorder::OnRun)));
+static_assert(!fw::detail::Collide(fw::OnCommandIn(kSet, &Recorder::OnRun),
+                                   fw::OnCommandIn(kInterleavedSet, &Recorder::OnRun)));
+
 // Entries that would take one message equally do not compile (MakeMessageTable refuses them).
 static_assert(fw::detail::Collide(fw::OnCommand(205, &Recorder::OnCommand205),
                                   fw::OnCommand(205, &Recorder::OnCommand205)));

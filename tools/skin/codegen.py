@@ -10,6 +10,7 @@ from geometry import Rect
 from layout import ADVANCED, MAIN, MARKER, SMALL_WINDOWS, Action, Choice
 
 GENERATED = "// Written by tools/skin/generate.py from tools/skin/layout.py; do not edit by hand."
+CPP_GENERATED = GENERATED + "\n// clang-format off"
 
 
 def row_constant(key: str) -> str:
@@ -123,8 +124,9 @@ def _list(items: list[str], indent: str) -> str:
 
 
 def _ids_array(name: str, ids) -> str:
-    return (f"inline constexpr std::array<UINT, {len(ids)}> {name}{{\n    "
-            + ", ".join(i.name for i in ids) + "};\n")
+    names = [i.name for i in ids]
+    rows = [", ".join(names[k:k + 4]) for k in range(0, len(names), 4)]
+    return f"inline constexpr std::array<UINT, {len(ids)}> {name}{{\n    " + ",\n    ".join(rows) + "};\n"
 
 
 def _window_header(namespace: str, window, extra_fields: list[str], extra_values) -> str:
@@ -141,7 +143,7 @@ def _window_header(namespace: str, window, extra_fields: list[str], extra_values
                   _point(scaling.length(MARKER, s), scaling.length(MARKER, s))] + extra_values(s)
         body = "".join(f"        {v},\n" for v in values)
         sets.append(f"    // {scaling.percent(s)} %\n    {{\n{body}    }},\n")
-    return (f"{GENERATED}\n#pragma once\n\n#include <windows.h>\n\n#include <array>\n\n#include \"card/setting_rows.h\"\n"
+    return (f"{CPP_GENERATED}\n#pragma once\n\n#include <windows.h>\n\n#include <array>\n\n#include \"card/setting_rows.h\"\n"
             f"#include \"res/resource.h\"\n#include \"ui/skin/button_layout.h\"\n#include \"ui/skin/choice.h\"\n\n"
             f"namespace {namespace} {{\n\n"
             f"// The window's geometry at one display scale, in that scale's pixels.\nstruct Layout {{\n"
@@ -200,7 +202,7 @@ def dialogs_header() -> str:
         values = [_rect(scaling.rect(button(c), s)) for c in ("OK", "Apply", "Cancel")]
         values += [_rect(scaling.rect(picker.list_rect, s)), str(scaling.length(12, s))]
         sets.append(f"    // {scaling.percent(s)} %\n    {{\n" + "".join(f"        {v},\n" for v in values) + "    },\n")
-    return (f"{GENERATED}\n#pragma once\n\n#include <windows.h>\n\nnamespace dialogs::layout {{\n\n"
+    return (f"{CPP_GENERATED}\n#pragma once\n\n#include <windows.h>\n\nnamespace dialogs::layout {{\n\n"
             "// The boxes' and the picker's geometry at one display scale, in that scale's pixels.\nstruct Layout {\n"
             + "".join(f"  {f}\n" for f in fields) + "};\n\n"
             + f"inline constexpr Layout kLayouts[] = {{\n{''.join(sets)}}};\n\n}}  // namespace dialogs::layout\n")

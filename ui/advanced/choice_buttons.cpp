@@ -1,10 +1,12 @@
 #include "ui/advanced/choice_buttons.h"
 
 #include "ui/advanced/action_buttons.h"
+#include "ui/skin/disjoint_ids.h"
 
 namespace advanced {
 
 static_assert(kLayout.choices.size() == kChoiceButtonCount);
+static_assert(skin::AreDisjoint(kActionButtons, layout::kChoiceIds), "a control in two of the window's tables");
 
 std::span<const skin::Choice> ChoiceButtons() { return kLayout.choices; }
 

@@ -1,4 +1,5 @@
 // Written by tools/skin/generate.py from tools/skin/layout.py; do not edit by hand.
+// clang-format off
 #pragma once
 
 #include <windows.h>

@@ -1,8 +1,11 @@
 #include "ui/main/main_controls.h"
 
+#include "ui/skin/disjoint_ids.h"
+
 namespace main_window {
 
 static_assert(kLayout.actions.size() == kActionCount && kLayout.choices.size() == kChoiceCount);
+static_assert(skin::AreDisjoint(kLayout.actions, layout::kChoiceIds), "a control in two of the window's tables");
 
 const std::array<ActionButton, kActionCount>& ActionButtons() { return kLayout.actions; }
 

@@ -43,6 +43,17 @@ TEST(ChoiceButtons, StoreTheirValuesIncludingThoseThatDoNotFollowTheButtonOrder)
   EXPECT_EQ(skin::FindChoice(ChoiceButtons(), 1065), nullptr);
 }
 
+// The commands the window routes to its Choice handler: exactly "1034-1036, 1054-1064, 1067-1081, 1021-1024".
+TEST(ChoiceButtons, TheWindowRoutesExactlyTheChoiceCommands) {
+  std::set<UINT> expected;
+  for (const auto& [first, last] : {std::pair{1034u, 1036u}, {1054u, 1064u}, {1067u, 1081u}, {1021u, 1024u}})
+    for (UINT id = first; id <= last; ++id) expected.insert(id);
+  const std::span<const UINT> routed = ChoiceIds();
+  EXPECT_EQ(std::set<UINT>(routed.begin(), routed.end()), expected);
+  EXPECT_EQ(routed.size(), expected.size());
+  for (UINT id : routed) EXPECT_NE(skin::FindChoice(ChoiceButtons(), id), nullptr) << id;
+}
+
 TEST(ChoiceButtons, EachIdOnceAndEachValueOncePerGroup) {
   std::set<UINT> ids;
   std::set<std::pair<int, int32_t>> values;

@@ -1,28 +1,10 @@
-"""The skin's groups and captions against the one description of the settings (card/settings_description.cpp):
-every group the windows draw is a described setting with the same title and subtitle, and its buttons show
-exactly the described captions. The generator runs without a build, so this test holds the two equal."""
-import re
+"""The skin's groups and captions against the one description of the settings (settings_description.json, which
+a native test holds equal to card/settings_description.cpp): every group the windows draw is a described setting
+of that window, each button shows the caption described for its own (row, value), and every described value has
+exactly one button."""
 import unittest
-from pathlib import Path
 
-from layout import SETTINGS_WINDOWS
-
-ROOT = Path(__file__).resolve().parents[3]
-PLACES = {"MainWindow": "main", "AdvancedWindow": "advanced"}
-
-
-def description() -> dict:
-    """{title: (window, subtitle, [(value, name, caption, detail)])} for the groups of Choice buttons."""
-    source = (ROOT / "card" / "settings_description.cpp").read_text()
-    values = {row: re.findall(r'\{(-?\d+), "([^"]*)", "([^"]*)", "([^"]*)"\}', body)
-              for row, body in re.findall(r"constexpr OfferedValue k(\w+)Values\[\] = \{(.*?)\};", source, re.S)}
-    groups = {}
-    for row, place, title, subtitle, listed in re.findall(
-            r'\{k(\w+), k(\w+), "([^"]*)", "([^"]*)",\s*k(\w+)Values\}', source):
-        if place in PLACES:
-            assert row == listed, (row, listed)
-            groups[title] = (PLACES[place], subtitle, values[row])
-    return groups
+from layout import DESCRIPTION, SETTINGS_WINDOWS
 
 
 def drawn_caption(choice) -> tuple:
@@ -32,29 +14,35 @@ def drawn_caption(choice) -> tuple:
     return " ".join(choice.caption), ""
 
 
-def described_caption(entry, kind: str) -> tuple:
-    """(caption, detail) of a described value as the skin draws it: below a caption, the detail is its
-    second line."""
-    _, _, caption, detail = entry
+def described_caption(entry: dict, kind: str) -> tuple:
+    """(caption, detail) of a described value as the skin draws it: below a caption, the detail is its second
+    line."""
+    caption, detail = entry["caption"], entry["detail"]
     if kind == "row":
         return caption, detail
     return (f"{caption} {detail}" if detail else caption), ""
 
 
 class Description(unittest.TestCase):
-    def test_every_group_and_caption_the_skin_draws_is_described(self):
-        described = description()
-        drawn = {g.title: (w.name, g) for w in SETTINGS_WINDOWS for g in w.groups}
-        self.assertEqual(set(drawn), set(described), "groups drawn but not described, or described but not drawn")
-        for title, (window, group) in drawn.items():
-            place, subtitle, entries = described[title]
-            self.assertEqual((window, group.note), (place, subtitle), title)
-            self.assertEqual(sorted(drawn_caption(c) for c in group.choices),
-                             sorted(described_caption(e, group.choices[0].kind) for e in entries), title)
+    def test_each_window_draws_exactly_its_described_groups(self):
+        for window in SETTINGS_WINDOWS:
+            described = {key for key, entry in DESCRIPTION.items() if entry["place"] == window.name}
+            self.assertEqual({g.row for g in window.groups}, described, window.name)
+
+    def test_each_button_shows_the_caption_of_its_own_row_and_value(self):
+        for window in SETTINGS_WINDOWS:
+            for group in window.groups:
+                entries = {e["value"]: e for e in DESCRIPTION[group.row]["values"]}
+                values = [c.value for c in group.choices]
+                self.assertEqual(sorted(values), sorted(entries), f"{group.row}: one button per described value")
+                for choice in group.choices:
+                    self.assertEqual(choice.row, group.row)
+                    self.assertEqual(drawn_caption(choice), described_caption(entries[choice.value], choice.kind),
+                                     f"{group.row} = {choice.value}")
 
     def test_short_names_are_words_that_never_read_as_numbers(self):
         # A value is a number or a name, so no name may read as a number; names stand unquoted in a shell.
-        names = [e[1] for _, _, entries in description().values() for e in entries]
+        names = [v["name"] for entry in DESCRIPTION.values() for v in entry["values"]]
         self.assertTrue(names)
         self.assertFalse([n for n in names if n.lstrip("-").isdigit() or " " in n])
 

@@ -20,6 +20,8 @@ class CommittedFiles(unittest.TestCase):
     def test_res_holds_exactly_what_the_description_draws(self):
         self.assertEqual(generate.differences(SKIN, generate.RES), [],
                          "run /usr/bin/python3 tools/skin/generate.py and commit res/")
+        self.assertEqual(generate.source_differences(generate.REPO), [],
+                         "run /usr/bin/python3 tools/skin/generate.py and commit the generated sources")
 
     def test_every_window_has_its_two_previews(self):
         for name in [w.name for w in SETTINGS_WINDOWS] + [b.name for b in SMALL_WINDOWS]:
