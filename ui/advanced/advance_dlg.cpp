@@ -66,8 +66,8 @@ void CAdvanceDlg::SetUpPartitionSlider() {
   const RECT& place = kLayout.slider;
   RECT rect = place;
   if (sliderPlaceholder_.m_hWnd) {
-    sliderPlaceholder_.SetWindowPos(nullptr, place.left, place.top, place.right - place.left,
-                                    place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    sliderPlaceholder_.SetWindowPos(nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                                    SWP_NOZORDER | SWP_NOACTIVATE);
     rect = sliderPlaceholder_.GetWindowRect();
     ScreenToClient(rect);
     sliderPlaceholder_.DestroyWindow();

@@ -22,8 +22,8 @@ constexpr COLORREF kVersionTextColour = RGB(0, 0, 0);
 constexpr COLORREF kClockTextColour = RGB(204, 204, 204);
 
 fw::UniqueFont CreateTextFont() {
-  return fw::UniqueFont(::CreateFontW(kLayout.textHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"굴림"));
+  return fw::UniqueFont(::CreateFontW(kLayout.textHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"굴림"));
 }
 
 void DrawLine(HDC dc, const wchar_t* text, const RECT& rect) {
