@@ -5,7 +5,6 @@
 
 namespace advanced {
 
-static_assert(kLayout.choices.size() == kChoiceButtonCount);
 static_assert(skin::AreDisjoint(kActionButtons, layout::kChoiceIds), "a control in two of the window's tables");
 
 std::span<const skin::Choice> ChoiceButtons() { return kLayout.choices; }

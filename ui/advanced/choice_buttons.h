@@ -31,8 +31,6 @@ enum AdvancedSlot : int {
 // The Working copy's slot of a setting row of the advanced window.
 constexpr int SlotOf(card::SettingRow row) { return row - card::kFirstAdvancedRow; }
 
-constexpr size_t kChoiceButtonCount = 25;  // 22 shown, 3 hidden
-
 // Every Choice button, group by group in the order of creation, within a group from left to right.
 std::span<const skin::Choice> ChoiceButtons();
 

@@ -4,7 +4,6 @@
 
 namespace main_window {
 
-static_assert(kLayout.actions.size() == kActionCount && kLayout.choices.size() == kChoiceCount);
 static_assert(skin::AreDisjoint(kLayout.actions, layout::kChoiceIds), "a control in two of the window's tables");
 
 const std::array<ActionButton, kActionCount>& ActionButtons() { return kLayout.actions; }

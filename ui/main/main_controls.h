@@ -21,8 +21,7 @@ inline constexpr const layout::Layout& kLayout = layout::kLayouts[0];
 // OK, Cancel, reset, advanced, system time and world time.
 using ActionButton = skin::ButtonLayout;
 
-constexpr int kActionCount = 6;
-constexpr int kChoiceCount = 33;
+constexpr size_t kActionCount = kLayout.actions.size();
 
 // In the order the hover overlay draws them: Cancel, system time, world time, reset, advanced, OK.
 // Cancel is created first, the others after the Choice buttons, in this order too.
