@@ -31,7 +31,7 @@ test("no accessibility violations on the opened page or in the notice", async ()
   assert.deepEqual(await violations(page), []);
 
   await page.getByRole("radiogroup", { name: "Video Quality" }).getByRole("radio", { name: "High", exact: true }).check();
-  await page.getByRole("button", { name: "Apply" }).click();
+  await page.getByRole("button", { name: "Apply", exact: true }).click();
   await page.getByRole("dialog").waitFor();
   assert.deepEqual(await violations(page), []);
 });
@@ -41,7 +41,7 @@ test("the page fits a 1366 x 768 screen and a phone without sideways scrolling",
     const page = await openPage(session.browser, session.url, { viewport });
     await makeCard(page, "card", CARD);
     await openCard(page, "card");
-    await page.getByRole("button", { name: "Apply" }).waitFor();
+    await page.getByRole("button", { name: "Apply", exact: true }).waitFor();
     const { scrollWidth, clientWidth } = await page.evaluate(() => {
       const { scrollWidth, clientWidth } = document.documentElement;
       return { scrollWidth, clientWidth };
