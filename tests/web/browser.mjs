@@ -1,6 +1,6 @@
 // What the page's browser tests share: the built page served over 127.0.0.1 (the origin-private file system
 // refuses file://), Debian's Chromium driven by playwright-core, cards in that file system handed to the page as
-// the folder the user picked, and dqcard's bytes for the same values.
+// the folder the user picked, and dqcard's bytes for the same values and profiles.
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, writeFileSync, mkdirSync } from "node:fs";
 import { createServer } from "node:http";
@@ -92,17 +92,45 @@ export async function cardFile(page, path) {
   }, path));
 }
 
-// The config.txt that `dqcard set --no-clock ASSIGNMENTS` leaves on a card holding `files`.
-export function dqcardWrites(files, assignments) {
+// The config.txt that dqcard leaves on a card holding `files` after `dqcard ARGS(card folder) --no-clock`.
+function dqcardLeaves(files, args) {
   const card = mkdtempSync(join(tmpdir(), "dq-web-card-"));
   try {
     writeCardFolder(card, files);
-    execFileSync(DQCARD, ["set", "--card", card, "--no-clock", ...assignments], { stdio: "pipe" });
+    execFileSync(DQCARD, [...args(card), "--no-clock"], { stdio: "pipe" });
     return readFileSync(join(card, "DQ-918LX_Parameter", "config.txt"));
   } finally {
     rmSync(card, { recursive: true, force: true });
   }
 }
+
+// The config.txt that `dqcard set ASSIGNMENTS` leaves on a card holding `files`.
+export const dqcardWrites = (files, assignments) => dqcardLeaves(files, (card) => ["set", "--card", card, ...assignments]);
+
+// The config.txt that `dqcard apply` of the profile `profile` (bytes) leaves on a card holding `files`.
+export function dqcardApplies(files, profile) {
+  const folder = mkdtempSync(join(tmpdir(), "dq-web-profile-"));
+  try {
+    writeFileSync(join(folder, "profile.txt"), profile);
+    return dqcardLeaves(files, (card) => ["apply", join(folder, "profile.txt"), "--card", card]);
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// What `dqcard export` prints for a card holding `files`.
+export function dqcardExports(files) {
+  const card = mkdtempSync(join(tmpdir(), "dq-web-card-"));
+  try {
+    writeCardFolder(card, files);
+    return execFileSync(DQCARD, ["export", "--card", card], { stdio: "pipe" });
+  } finally {
+    rmSync(card, { recursive: true, force: true });
+  }
+}
+
+// How far the page reaches past the window's right edge, in CSS pixels (run in the page).
+export const sidewaysOverflow = () => document.documentElement.scrollWidth - document.documentElement.clientWidth;
 
 export function writeCardFolder(root, files) {
   for (const [path, text] of Object.entries(files)) {
