@@ -15,6 +15,7 @@ export async function showCard(page, openCard, { keepForm = false } = {}) {
   const { settingsFile, versionFile, defaults, versionPlaceholders } = core.description;
   const problem = byId("open-problem");
   problem.hidden = true;
+  performance.mark("dq:open-start");
   say(page.status);
   let reading = "The card";  // what the message names when reading fails
   try {
@@ -35,6 +36,7 @@ export async function showCard(page, openCard, { keepForm = false } = {}) {
     showIds(true, "card-facts", "settings");
     showPlannedChanges(page);
     performance.mark("dq:settings-shown");
+    performance.measure("dq:open", "dq:open-start");
   } catch (error) {
     page.card = null;
     page.cardValues = null;

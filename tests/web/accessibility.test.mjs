@@ -1,11 +1,13 @@
-// axe-core finds nothing to fault on the opened page or in the notice, and the page fits a 1366 x 768 screen and
-// a phone without sideways scrolling. Leaves a screenshot of the opened page in the build folder.
+// axe-core finds nothing to fault on the opened page or in the notice, and every state of the page fits a
+// 1366 x 768 screen and a phone without sideways scrolling. Leaves a screenshot of the opened page in the build folder.
 import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { DEMO_VERSION, makeCard, openCard, openPage, startBrowser } from "./browser.mjs";
+import { DEMO_VERSION, makeCard, openCard, openPage, sidewaysOverflow, startBrowser, writeCardFolder }
+  from "./browser.mjs";
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
 // A card with a value no window offers, so that the notes about kept values are checked too.
@@ -36,16 +38,38 @@ test("no accessibility violations on the opened page or in the notice", async ()
   assert.deepEqual(await violations(page), []);
 });
 
-test("the page fits a 1366 x 768 screen and a phone without sideways scrolling", async () => {
-  for (const viewport of [{ width: 1366, height: 768 }, { width: 360, height: 740 }]) {
-    const page = await openPage(session.browser, session.url, { viewport });
-    await makeCard(page, "card", CARD);
-    await openCard(page, "card");
-    await page.getByRole("button", { name: "Apply", exact: true }).waitFor();
-    const { scrollWidth, clientWidth } = await page.evaluate(() => {
-      const { scrollWidth, clientWidth } = document.documentElement;
-      return { scrollWidth, clientWidth };
-    });
-    assert.ok(scrollWidth <= clientWidth, `${viewport.width} px wide: the page is ${scrollWidth} px wide`);
+test("every state of the page fits a 1366 x 768 screen and a phone, with and without the folder API", async () => {
+  const card = mkdtempSync(join(tmpdir(), "dq-web-fit-"));
+  writeCardFolder(card, CARD);
+  try {
+    for (const viewport of [{ width: 1366, height: 768 }, { width: 360, height: 740 }]) {
+      for (const folderApi of [true, false]) {
+        const page = await openPage(session.browser, session.url, { viewport });
+        const fits = async (state) => assert.equal(await page.evaluate(sidewaysOverflow), 0,
+          `${viewport.width} px, ${folderApi ? "with" : "without"} the folder API, ${state}`);
+        if (!folderApi) {
+          await page.addInitScript(() => { delete window.showDirectoryPicker; });
+          await page.reload();
+        }
+        await page.locator("#starting").waitFor({ state: "detached" });
+        await fits("before a card is opened");
+        if (folderApi) {
+          await makeCard(page, "card", CARD);
+          await openCard(page, "card");
+        } else {
+          await page.getByLabel("Choose config.txt and ver.txt").setInputFiles(
+            Object.keys(CARD).map((path) => join(card, path)));
+        }
+        await page.getByRole("radiogroup", { name: "Night Brightness" }).getByText("On the card: 7").waitFor();
+        await fits("with a card opened");
+        await page.getByRole("radiogroup", { name: "Video Quality" }).getByRole("radio", { name: "High", exact: true })
+          .check();
+        await page.getByRole("button", { name: folderApi ? "Apply" : "Download config.txt", exact: true }).click();
+        await page.getByRole("dialog").waitFor();
+        await fits("with the notice open");
+      }
+    }
+  } finally {
+    rmSync(card, { recursive: true, force: true });
   }
 });
