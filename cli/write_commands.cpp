@@ -40,8 +40,8 @@ std::variant<std::vector<card::Assignment>, ExitStatus> LoadProfile(const Invoca
   const std::string& path = invocation.operands.front();
   auto text = ReadWholeFile(path);
   if (const Failure* failure = std::get_if<Failure>(&text)) return Report(*failure);
-  card::Profile profile =
-      card::ParseProfile(std::get<std::string>(text), path == "-" ? "standard input" : path, invocation.Has(kOptionForce));
+  const std::string name = path == "-" ? "standard input" : path;
+  card::Profile profile = card::ParseProfile(std::get<std::string>(text), name, invocation.Has(kOptionForce));
   for (const card::AssignmentError& error : profile.errors) Report({ExitStatus::kUsage, RefusalLine(error)});
   if (!profile.errors.empty()) return ExitStatus::kUsage;
   return std::move(profile.assignments);

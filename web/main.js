@@ -54,13 +54,14 @@ function offerFolderAccess(page) {
   const pickCard = async (how) => {
     // One picker at a time: the buttons are back when this card is shown or refused.
     open.disabled = another.disabled = true;
+    let opened = false;
     try {
       const picked = await window.showDirectoryPicker({ mode: "readwrite" });
-      another.hidden = true;
-      await showCard(page, () => openWritableCard(picked, cardFolder), how);
+      opened = await showCard(page, () => openWritableCard(picked, cardFolder), how);
     } catch (error) {
       if (error.name !== "AbortError") await showCard(page, () => Promise.reject(error), how);
     } finally {
+      if (opened) another.hidden = true;  // until this card is applied
       open.disabled = another.disabled = false;
     }
   };

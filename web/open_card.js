@@ -1,5 +1,7 @@
 // Opening a card: its files read through the core, its settings put into the form (or, for "Apply to another
 // card", the form kept so that the list shows what this card will change), model, firmware and notes shown.
+// A card that cannot be opened is said in the alert; for "Apply to another card" the last card stays open, so
+// that the setup is not lost.
 import { failureReason } from "./card_messages.js";
 import { NotACardError } from "./card_folder.js";
 import { byId, element, say, showIds } from "./dom.js";
@@ -9,6 +11,7 @@ import { showPlannedChanges } from "./page_state.js";
  * @param {import("./page_state.js").PageState} page
  * @param {() => Promise<import("./card_folder.js").Card>} openCard
  * @param {{keepForm?: boolean}} [how]
+ * @returns {Promise<boolean>} whether the card is open
  */
 export async function showCard(page, openCard, { keepForm = false } = {}) {
   const { core, form } = page;
@@ -37,13 +40,17 @@ export async function showCard(page, openCard, { keepForm = false } = {}) {
     showPlannedChanges(page);
     performance.mark("dq:settings-shown");
     performance.measure("dq:open", "dq:open-start");
+    return true;
   } catch (error) {
-    page.card = null;
-    page.cardValues = null;
-    showIds(false, "settings", "card-facts", "card-notes");
+    if (!keepForm) {
+      page.card = null;
+      page.cardValues = null;
+      showIds(false, "settings", "card-facts", "card-notes");
+    }
     problem.textContent = error instanceof NotACardError ? error.message
       : `${reading} could not be read: ${failureReason(error)}`;
     problem.hidden = false;
+    return false;
   }
 }
 

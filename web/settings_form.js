@@ -137,7 +137,8 @@ export class SettingsForm {
   /** @param {RowDescription} row */
   picker({ row, title, values }) {
     const id = `row-${row}`;
-    const select = element("select", { id }, ...values.map((v) => element("option", { value: String(v.value) }, v.caption)));
+    const options = values.map((v) => element("option", { value: String(v.value) }, v.caption));
+    const select = element("select", { id }, ...options);
     const unlisted = element("option", { value: "" });
     select.addEventListener("change", () => this.pick(row, Number(select.value)));
     this.showers.push(() => {

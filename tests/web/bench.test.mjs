@@ -5,32 +5,27 @@ import { mkdtempSync, rmSync, statSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { DEMO_CONFIG, DEMO_VERSION, makeCard, openPage, PAGE, shows, startBrowser, writeCardFolder }
-  from "./browser.mjs";
+import { DEMO, makeCard, openPage, PAGE, shows, startBrowser, writeCardFolder } from "./browser.mjs";
 import { chooseFiles, openFirefoxPage, startFirefox } from "./firefox.mjs";
 
 const RUNS = 9;
-const CARD = { "DQ-918LX_Parameter/config.txt": DEMO_CONFIG, "DQ-918LX_Parameter/ver.txt": DEMO_VERSION };
 let session;
 before(async () => { session = await startBrowser(); });
 after(async () => { await session.close(); });
 
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const ms = (value) => `${value.toFixed(1)} ms`;
-const yesNo = (offered) => (offered ? "yes" : "no");
 // What the browser offers the page, asked in the page itself.
-const offered = () => ({
-  folderApi: "showDirectoryPicker" in window,
-  folderInput: "webkitdirectory" in document.createElement("input"),
-  filesInput: "multiple" in document.createElement("input"),
-});
-const sayOffered = (browser, { folderApi, folderInput, filesInput }) => console.log(`${browser} offers: folder API ` +
-  `${yesNo(folderApi)}, folder input ${yesNo(folderInput)}, multiple-file input ${yesNo(filesInput)}`);
+const offered = () => [["folder API", "showDirectoryPicker" in window],
+  ["folder input", "webkitdirectory" in document.createElement("input")],
+  ["multiple-file input", "multiple" in document.createElement("input")]];
+const sayOffered = (browser, offers) =>
+  console.log(`${browser} offers: ${offers.map(([what, yes]) => `${what} ${yes ? "yes" : "no"}`).join(", ")}`);
 
 test("page size, navigation to settings shown, one Apply", async () => {
   const page = await openPage(session.browser, session.url);
   sayOffered("Chromium", await page.evaluate(offered));
-  await makeCard(page, "card", CARD);
+  await makeCard(page, "card", DEMO);
   // The picker answers at once and the card is opened as soon as the page can, so the figure is the page's own.
   await page.addInitScript(() => {
     window.pickedFolder = "card";
@@ -63,14 +58,14 @@ test("Firefox ESR: navigation from file:// to page ready, chosen files to settin
   const firefox = await startFirefox();
   const card = mkdtempSync(join(tmpdir(), "dq-web-bench-"));
   try {
-    writeCardFolder(card, CARD);
+    writeCardFolder(card, DEMO);
     const ready = [];
     const opened = [];
     for (let run = 0; run < RUNS; run++) {
       const page = await openFirefoxPage(firefox.browser);
       if (run === 0) sayOffered("Firefox ESR", await page.evaluate(offered));
       ready.push(await page.evaluate(() => performance.getEntriesByName("dq:ready")[0].startTime));
-      await chooseFiles(page, "Choose config.txt and ver.txt", Object.keys(CARD).map((path) => join(card, path)));
+      await chooseFiles(page, "Choose config.txt and ver.txt", Object.keys(DEMO).map((path) => join(card, path)));
       await page.waitForSelector("#settings:not([hidden])");
       opened.push(await page.evaluate(() => performance.getEntriesByName("dq:open")[0].duration));
       await page.close();

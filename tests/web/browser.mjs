@@ -4,6 +4,7 @@
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, writeFileSync, mkdirSync } from "node:fs";
 import { createServer } from "node:http";
+import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium } from "playwright-core";
@@ -17,6 +18,12 @@ export const DEMO_CONFIG = ["Resolution=0", "Date=1", "Time=1", "Voltage=1", "Ac
   "Driving Mode Frame=0", "Parking Mode Frame=1", "Parking Black and White=0", "Video OUT=0", "GPS Speed Display=1",
   "Memory Partition=0", "Partition Territory=7", "Time zone=21"].map((line) => `${line}\r\n`).join("");
 export const DEMO_VERSION = "Model=DQ-918LX\r\nVersion=v1.02.15\r\n";
+export const FOLDER = "DQ-918LX_Parameter";
+export const DEMO = { [`${FOLDER}/config.txt`]: DEMO_CONFIG, [`${FOLDER}/ver.txt`]: DEMO_VERSION };
+// A second camera's card, set up otherwise, "Date" (a row no window sets) included.
+export const OTHER = {
+  [`${FOLDER}/config.txt`]: "Resolution=1\r\nDate=5\r\nNight Bright=1\r\nMemory Partition=1\r\n",
+};
 
 // Starts the server and the browser; `close` ends both.
 export async function startBrowser() {
@@ -105,7 +112,8 @@ function dqcardLeaves(files, args) {
 }
 
 // The config.txt that `dqcard set ASSIGNMENTS` leaves on a card holding `files`.
-export const dqcardWrites = (files, assignments) => dqcardLeaves(files, (card) => ["set", "--card", card, ...assignments]);
+export const dqcardWrites = (files, assignments) =>
+  dqcardLeaves(files, (card) => ["set", "--card", card, ...assignments]);
 
 // The config.txt that `dqcard apply` of the profile `profile` (bytes) leaves on a card holding `files`.
 export function dqcardApplies(files, profile) {
@@ -127,6 +135,15 @@ export function dqcardExports(files) {
   } finally {
     rmSync(card, { recursive: true, force: true });
   }
+}
+
+// What axe-core faults on the page as it is, in either driver. Given through the driver, not as a page script:
+// the page's policy would refuse an added script.
+const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
+export async function axeViolations(page) {
+  await page.evaluate(axeSource);
+  const { violations } = await page.evaluate(() => window.axe.run());
+  return violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(", ")}`);
 }
 
 // How far the page reaches past the window's right edge, in CSS pixels (run in the page).

@@ -1,11 +1,9 @@
 // The page edits a card as a user would, and leaves on it exactly the bytes dqcard writes for the same values.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
-import { cardFile, DEMO_CONFIG, DEMO_VERSION, dqcardWrites, makeCard, openCard, openPage, shows, startBrowser }
+import { cardFile, DEMO, DEMO_CONFIG, dqcardWrites, FOLDER, makeCard, openCard, openPage, shows, startBrowser }
   from "./browser.mjs";
 
-const FOLDER = "DQ-918LX_Parameter";
-const DEMO = { [`${FOLDER}/config.txt`]: DEMO_CONFIG, [`${FOLDER}/ver.txt`]: DEMO_VERSION };
 let session;
 let page;
 before(async () => {

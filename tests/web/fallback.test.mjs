@@ -5,10 +5,8 @@ import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { DEMO_CONFIG, DEMO_VERSION, dqcardWrites, openPage, shows, startBrowser, writeCardFolder }
-  from "./browser.mjs";
+import { DEMO, dqcardWrites, openPage, shows, startBrowser, writeCardFolder } from "./browser.mjs";
 
-const DEMO = { "DQ-918LX_Parameter/config.txt": DEMO_CONFIG, "DQ-918LX_Parameter/ver.txt": DEMO_VERSION };
 let session;
 let card;
 before(async () => {

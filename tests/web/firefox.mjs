@@ -12,23 +12,13 @@ export async function startFirefox() {
   const scratch = mkdtempSync(join(tmpdir(), "dq-web-firefox-"));
   const downloads = join(scratch, "downloads");
   mkdirSync(downloads);
-  const browser = await puppeteer.launch({
-    browser: "firefox",
-    executablePath: "/usr/bin/firefox-esr",
-    headless: true,
-    extraPrefsFirefox: {
-      "browser.download.dir": downloads,
-      "browser.download.folderList": 2,
-      "browser.download.useDownloadDir": true,
-      "browser.download.always_ask_before_handling_new_types": false,
-    },
-  });
-  return {
-    browser,
-    scratch,
-    downloads,
-    close: async () => { await browser.close(); rmSync(scratch, { recursive: true, force: true }); },
-  };
+  // Downloads go straight into `downloads` (folderList 2: the folder named by browser.download.dir), unasked.
+  const extraPrefsFirefox = { "browser.download.dir": downloads, "browser.download.folderList": 2,
+    "browser.download.useDownloadDir": true, "browser.download.always_ask_before_handling_new_types": false };
+  const browser = await puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true,
+    extraPrefsFirefox });
+  const close = async () => { await browser.close(); rmSync(scratch, { recursive: true, force: true }); };
+  return { browser, scratch, downloads, close };
 }
 
 // The page from file:// at `width`, its console errors and uncaught exceptions collected in `page.errors`.

@@ -3,18 +3,13 @@
 // carried to another card as dqcard apply carries it; no console error, no accessibility violation, and no
 // sideways scrolling at a phone's width.
 import assert from "node:assert/strict";
-import { readFileSync, writeFileSync } from "node:fs";
-import { createRequire } from "node:module";
+import { writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { DEMO_CONFIG, DEMO_VERSION, dqcardApplies, dqcardWrites, sidewaysOverflow, writeCardFolder }
+import { axeViolations, DEMO, dqcardApplies, dqcardWrites, OTHER, sidewaysOverflow, writeCardFolder }
   from "./browser.mjs";
 import { byRole, choose, chooseFiles, download, openFirefoxPage, press, startFirefox } from "./firefox.mjs";
 
-const FOLDER = "DQ-918LX_Parameter";
-const DEMO = { [`${FOLDER}/config.txt`]: DEMO_CONFIG, [`${FOLDER}/ver.txt`]: DEMO_VERSION };
-const OTHER = { [`${FOLDER}/config.txt`]: "Resolution=1\r\nDate=5\r\nNight Bright=1\r\nMemory Partition=1\r\n" };
-const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
 let firefox;
 before(async () => { firefox = await startFirefox(); });
 after(async () => { await firefox.close(); });
@@ -32,7 +27,8 @@ test("from file:// at 360 px: the files fallback edits a card and downloads dqca
   async () => {
     const page = await openFirefoxPage(firefox.browser, 360);
     await fits(page, "before a card is opened");
-    assert.match(await page.$eval("main", (node) => node.textContent), /Choose the card's DQ-918LX_Parameter folder, not the whole/);
+    const hint = await page.$eval("main", (node) => node.textContent);
+    assert.match(hint, /Choose the card's DQ-918LX_Parameter folder, not the whole card/);
     await chooseFiles(page, "Choose config.txt and ver.txt", cardFiles("demo", DEMO));
     await page.waitForSelector("::-p-text(v1.02.15)");
     await fits(page, "with a card opened");
@@ -47,7 +43,8 @@ test("from file:// at 360 px: the files fallback edits a card and downloads dqca
       await fits(page, "with the notice open");
       await (await notice.waitForSelector('::-p-aria([name="Apply"][role="button"])')).click();
     });
-    assert.deepEqual(settings, dqcardWrites(DEMO, ["speaker-volume=mute", "bit-rate=standard", "memory-partition=default"]));
+    const changed = ["speaker-volume=mute", "bit-rate=standard", "memory-partition=default"];
+    assert.deepEqual(settings, dqcardWrites(DEMO, changed));
     const clock = await download(firefox.downloads, "RTC_time.ini", () => press(page, "Download RTC_time.ini"));
     assert.match(clock.toString(), /^RTC Time Setting=\d{14}\r\n$/);
     assert.deepEqual(page.errors, []);
@@ -78,14 +75,9 @@ test("axe-core finds no violation in Firefox, with a card opened and in the noti
   const page = await openFirefoxPage(firefox.browser);
   await chooseFiles(page, "Choose config.txt and ver.txt", cardFiles("axe", DEMO));
   await page.waitForSelector("::-p-text(v1.02.15)");
-  const violations = async () => {
-    await page.evaluate(axeSource);
-    const { violations: found } = await page.evaluate(() => window.axe.run());
-    return found.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(", ")}`);
-  };
-  assert.deepEqual(await violations(), []);
+  assert.deepEqual(await axeViolations(page), []);
   await choose(page, "Video Quality", "High");
   await press(page, "Download config.txt");
   await byRole(page, "dialog", "Do you want to change the Advanced Settings?");
-  assert.deepEqual(await violations(), []);
+  assert.deepEqual(await axeViolations(page), []);
 });

@@ -4,12 +4,9 @@
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { after, before, test } from "node:test";
-import { cardFile, DEMO_CONFIG, DEMO_VERSION, dqcardApplies, dqcardExports, makeCard, openCard, openPage, shows,
+import { cardFile, DEMO, dqcardApplies, dqcardExports, FOLDER, makeCard, openCard, openPage, OTHER, shows,
   startBrowser } from "./browser.mjs";
 
-const FOLDER = "DQ-918LX_Parameter";
-const DEMO = { [`${FOLDER}/config.txt`]: DEMO_CONFIG, [`${FOLDER}/ver.txt`]: DEMO_VERSION };
-const OTHER = { [`${FOLDER}/config.txt`]: "Resolution=1\r\nDate=5\r\nNight Bright=1\r\nMemory Partition=1\r\n" };
 let session;
 let page;
 before(async () => {
