@@ -60,7 +60,7 @@ std::variant<CardContent, Failure> ReadCard(const CardPlace& place) {
   return content;
 }
 
-Outcome WriteCard(const CardPlace& place, const SettingValues& values, bool withClock) {
+Outcome WriteCard(const CardPlace& place, const card::SettingValues& values, bool withClock) {
   const card::SaveReport saved =
       card::SaveCard({place.settingsFile.c_str(), place.clockFile.c_str()}, values,
                      withClock ? card::SaveOrder::kCheckThenClock : card::SaveOrder::kNoClock);

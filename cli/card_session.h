@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/failure.h"
-#include "cli/setting_assignment.h"
+#include "card/setting_rows.h"
 
 namespace cli {
 
@@ -21,7 +21,7 @@ struct CardPlace {
 };
 
 struct CardContent {
-  SettingValues values;
+  card::SettingValues values;
   bool settingsMissing = false;  // no config.txt: `values` are the camera's defaults
   std::string model;
   std::string firmware;
@@ -41,7 +41,7 @@ std::variant<CardContent, Failure> ReadCard(const CardPlace& place);
 
 // As the windows' OK: config.txt by the safe replace, the read-back check, then the clock file unless
 // `withClock` is false. Stops at the first failure, whose message says what state the card is left in.
-Outcome WriteCard(const CardPlace& place, const SettingValues& values, bool withClock);
+Outcome WriteCard(const CardPlace& place, const card::SettingValues& values, bool withClock);
 
 // Only the clock file, from the local time.
 Outcome WriteClock(const CardPlace& place);

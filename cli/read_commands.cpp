@@ -2,6 +2,8 @@
 #include <string>
 
 #include "card/setting_rows.h"
+#include "card/profile_text.h"
+#include "card/setting_assignment.h"
 #include "card/settings_description.h"
 #include "cli/card_choice.h"
 #include "cli/commands.h"
@@ -34,7 +36,7 @@ std::string ShowJson(const CardPlace& place, const CardContent& content) {
 std::string ShowText(const CardPlace& place, const CardContent& content) {
   std::string text = "Card: " + place.shown + "\nModel: " + content.model + "\nFirmware: " + content.firmware + "\n";
   for (int row = 0; row < card::kSettingCount; ++row) {
-    text += std::string(card::kSettingKeys[row]) + ": " + DescribeValue(row, content.values[row]) + "\n";
+    text += std::string(card::kSettingKeys[row]) + ": " + card::DescribeValue(row, content.values[row]) + "\n";
   }
   return text;
 }
@@ -63,11 +65,7 @@ ExitStatus RunExport(const Invocation& invocation) {
   auto read = ReadChosenCard(invocation);
   if (const Failure* failure = std::get_if<Failure>(&read)) return Report(*failure);
   const CardContent& content = std::get<0>(read).second;
-  std::string profile;
-  for (int row = 0; row < card::kSettingCount; ++row) {
-    profile += std::string(card::kSettingKeys[row]) + "=" + std::to_string(content.values[row]) + "\n";
-  }
-  Print(profile);
+  Print(card::FormatProfile(content.values));
   return ExitStatus::kDone;
 }
 

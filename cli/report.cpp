@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "card/setting_assignment.h"
 #include "cli/escaped_text.h"
 
 namespace cli {
@@ -17,12 +18,12 @@ void Print(std::string_view text) {
   std::fwrite(shown.data(), 1, shown.size(), stdout);
 }
 
-std::string ChangeLines(const SettingValues& before, const SettingValues& after) {
+std::string ChangeLines(const card::SettingValues& before, const card::SettingValues& after) {
   std::string lines;
   for (int row = 0; row < card::kSettingCount; ++row) {
     if (before[row] == after[row]) continue;
-    lines += std::string(card::kSettingKeys[row]) + ": " + DescribeValue(row, before[row]) + " -> " +
-             DescribeValue(row, after[row]) + "\n";
+    lines += std::string(card::kSettingKeys[row]) + ": " + card::DescribeValue(row, before[row]) + " -> " +
+             card::DescribeValue(row, after[row]) + "\n";
   }
   return lines;
 }

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/failure.h"
-#include "cli/setting_assignment.h"
+#include "card/setting_rows.h"
 
 namespace cli {
 
@@ -16,6 +16,6 @@ ExitStatus Report(const Failure& failure);
 void Print(std::string_view text);
 
 // "Key: old -> new" for every row that differs, in table order, names in parentheses where they exist.
-std::string ChangeLines(const SettingValues& before, const SettingValues& after);
+std::string ChangeLines(const card::SettingValues& before, const card::SettingValues& after);
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "card/setting_rows.h"
+#include "card/setting_assignment.h"
 #include "card/settings_description.h"
 #include "cli/commands.h"
 #include "cli/dqcard_version.h"
@@ -50,7 +51,7 @@ std::string SettingsHelp() {
     if (!card::IsOfferedByWindow(row)) help += "any number";
     bool first = true;
     for (const card::OfferedValue& entry : card::OfferedValues(row)) {
-      help += (first ? "" : ", ") + DescribeValue(row, entry.value);
+      help += (first ? "" : ", ") + card::DescribeValue(row, entry.value);
       first = false;
     }
     help += "\n";

@@ -5,7 +5,7 @@
 
 #include "cli/card_choice.h"
 #include "cli/commands.h"
-#include "cli/profile.h"
+#include "card/profile_text.h"
 #include "cli/report.h"
 
 namespace cli {
@@ -14,30 +14,35 @@ namespace {
 // The card's values after the assignments, its values before, and where it is.
 struct PlannedChange {
   CardPlace place;
-  SettingValues before;
-  SettingValues after;
+  card::SettingValues before;
+  card::SettingValues after;
 };
 
 std::variant<PlannedChange, Failure> Plan(const std::variant<CardPlace, Failure>& chosen,
-                                          const std::vector<Assignment>& assignments) {
+                                          const std::vector<card::Assignment>& assignments) {
   if (const Failure* failure = std::get_if<Failure>(&chosen)) return *failure;
   const CardPlace& place = std::get<CardPlace>(chosen);
   auto content = ReadCard(place);
   if (const Failure* failure = std::get_if<Failure>(&content)) return *failure;
   PlannedChange change{place, std::get<CardContent>(content).values, {}};
   change.after = change.before;
-  ApplyAssignments(assignments, change.after);
+  card::ApplyAssignments(assignments, change.after);
   return change;
 }
 
+// A refused assignment as dqcard says it: a value no window offers can be forced.
+std::string RefusalLine(const card::AssignmentError& error) {
+  return error.reason + (error.notOffered ? "; --force writes it anyway" : "");
+}
+
 // Every bad line of the profile on standard error; usage status when there was one.
-std::variant<std::vector<Assignment>, ExitStatus> LoadProfile(const Invocation& invocation) {
+std::variant<std::vector<card::Assignment>, ExitStatus> LoadProfile(const Invocation& invocation) {
   const std::string& path = invocation.operands.front();
   auto text = ReadWholeFile(path);
   if (const Failure* failure = std::get_if<Failure>(&text)) return Report(*failure);
-  Profile profile =
-      ParseProfile(std::get<std::string>(text), path == "-" ? "standard input" : path, invocation.Has(kOptionForce));
-  for (const std::string& error : profile.errors) Report({ExitStatus::kUsage, error});
+  const std::string name = path == "-" ? "standard input" : path;
+  card::Profile profile = card::ParseProfile(std::get<std::string>(text), name, invocation.Has(kOptionForce));
+  for (const card::AssignmentError& error : profile.errors) Report({ExitStatus::kUsage, RefusalLine(error)});
   if (!profile.errors.empty()) return ExitStatus::kUsage;
   return std::move(profile.assignments);
 }
@@ -45,15 +50,15 @@ std::variant<std::vector<Assignment>, ExitStatus> LoadProfile(const Invocation& 
 }  // namespace
 
 ExitStatus RunSet(const Invocation& invocation) {
-  std::vector<Assignment> assignments;
+  std::vector<card::Assignment> assignments;
   bool refused = false;
   for (const std::string& operand : invocation.operands) {
-    auto parsed = ParseAssignment(operand, invocation.Has(kOptionForce));
-    if (const std::string* error = std::get_if<std::string>(&parsed)) {
+    auto parsed = card::ParseAssignment(operand, invocation.Has(kOptionForce));
+    if (const card::AssignmentError* error = std::get_if<card::AssignmentError>(&parsed)) {
       refused = true;
-      Report({ExitStatus::kUsage, *error});
+      Report({ExitStatus::kUsage, RefusalLine(*error)});
     } else {
-      assignments.push_back(std::get<Assignment>(parsed));
+      assignments.push_back(std::get<card::Assignment>(parsed));
     }
   }
   if (refused) return ExitStatus::kUsage;
@@ -80,7 +85,7 @@ ExitStatus RunClock(const Invocation& invocation) {
 ExitStatus RunDiff(const Invocation& invocation) {
   auto assignments = LoadProfile(invocation);
   if (const ExitStatus* status = std::get_if<ExitStatus>(&assignments)) return *status;
-  auto planned = Plan(ChooseOneCard(invocation), std::get<std::vector<Assignment>>(assignments));
+  auto planned = Plan(ChooseOneCard(invocation), std::get<std::vector<card::Assignment>>(assignments));
   if (const Failure* failure = std::get_if<Failure>(&planned)) return Report(*failure);
   Print(ChangeLines(std::get<PlannedChange>(planned).before, std::get<PlannedChange>(planned).after));
   return ExitStatus::kDone;
@@ -94,7 +99,7 @@ ExitStatus RunApply(const Invocation& invocation) {
 
   ExitStatus worst = ExitStatus::kDone;
   for (const std::string& path : std::get<std::vector<std::string>>(paths)) {
-    auto planned = Plan(PlaceCard(path), std::get<std::vector<Assignment>>(assignments));
+    auto planned = Plan(PlaceCard(path), std::get<std::vector<card::Assignment>>(assignments));
     Outcome failure;
     if (const Failure* planFailure = std::get_if<Failure>(&planned)) {
       failure = *planFailure;

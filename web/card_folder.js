@@ -1,21 +1,39 @@
-// Where the card's files come from and go to: a folder the browser lets the page write (File System Access
-// API), or, where there is none, the files of a folder picked with <input webkitdirectory>, read only.
-// Both give a card whose read(name) is the file's bytes, or null when it is missing; the first also writes.
+// A card the browser lets the page write: a folder handle of the File System Access API. Reading and writing
+// go by file name in the card's parameter folder.
+import { notACardMessage } from "./card_messages.js";
 
-class NotACardError extends Error {}
+/**
+ * What the page needs of a card: read(name) gives a file's bytes, or null when the card has no such file;
+ * a card the page can write to also has write(name, bytes).
+ * @typedef {object} Card
+ * @property {(name: string) => Promise<Uint8Array | null>} read
+ * @property {(name: string, bytes: Uint8Array<ArrayBuffer>) => Promise<void>} [write]
+ */
 
-// The card's root or its parameter folder, as the user may pick either (as `dqcard --card` takes either).
+/** The folder the user picked, or the files chosen, are not a camera card's: the message says what to pick. */
+export class NotACardError extends Error {}
+
+/**
+ * The card's root or its parameter folder, as the user may pick either (as `dqcard --card` takes either).
+ * @param {FileSystemDirectoryHandle} picked
+ * @param {string} folderName
+ */
 async function parameterFolderOf(picked, folderName) {
   if (picked.name === folderName) return picked;
   try {
     return await picked.getDirectoryHandle(folderName);
   } catch (error) {
-    if (error.name === "NotFoundError" || error.name === "TypeMismatchError") throw new NotACardError();
-    throw error;
+    if (error.name !== "NotFoundError" && error.name !== "TypeMismatchError") throw error;
+    throw new NotACardError(notACardMessage(folderName));
   }
 }
 
-async function openWritableCard(picked, folderName) {
+/**
+ * @param {FileSystemDirectoryHandle} picked
+ * @param {string} folderName
+ * @returns {Promise<Card>}
+ */
+export async function openWritableCard(picked, folderName) {
   const folder = await parameterFolderOf(picked, folderName);
   return {
     async read(name) {
@@ -39,23 +57,6 @@ async function openWritableCard(picked, folderName) {
         await stream.abort().catch(() => {});
         throw error;
       }
-    },
-  };
-}
-
-// `fileList` from <input webkitdirectory>: each file's webkitRelativePath starts with the picked folder's name.
-function openPickedFiles(fileList, folderName) {
-  const files = new Map();
-  for (const file of fileList) {
-    // The card's root gives "root/folder/name", the parameter folder itself "folder/name".
-    const parts = file.webkitRelativePath.split("/");
-    if (parts.length <= 3 && parts.at(-2) === folderName) files.set(parts.at(-1), file);
-  }
-  if (files.size === 0) throw new NotACardError();
-  return {
-    async read(name) {
-      const file = files.get(name);
-      return file ? new Uint8Array(await file.arrayBuffer()) : null;
     },
   };
 }

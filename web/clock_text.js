@@ -1,7 +1,8 @@
 // The clock panel's line, as the windows show the computer's time: "2012-11-30 PM 03: 07: 09", a 12-hour
 // clock where 0 and 12 show as 12, and a colon and a blank between hour, minute and second.
-function clockText(date) {
-  const two = (number) => String(number).padStart(2, "0");
+/** @param {Date} date */
+export function clockText(date) {
+  const two = (/** @type {number} */ number) => String(number).padStart(2, "0");
   const hour = date.getHours();
   const half = hour < 12 ? "AM" : "PM";
   const hour12 = hour % 12 === 0 ? 12 : hour % 12;
@@ -10,7 +11,8 @@ function clockText(date) {
 }
 
 // Shows the time in `target` now and at the start of every second from here on.
-function runClock(target) {
+/** @param {HTMLElement} target */
+export function runClock(target) {
   const tick = () => {
     const now = new Date();
     target.textContent = clockText(now);

@@ -11,6 +11,7 @@
 
 #include "card/card_paths.h"
 #include "card/clock_line.h"
+#include "card/profile_text.h"
 #include "card/setting_rows.h"
 #include "card/settings_description.h"
 #include "card/settings_text.h"
@@ -29,7 +30,7 @@ void AppendJsonString(std::string& json, std::string_view text) {
   json += '"';
   for (const char c : text) {
     if (c == '"' || c == '\\') json += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) continue;  // the descriptions hold no control characters
+    if (static_cast<unsigned char>(c) < 0x20) continue;  // none in the descriptions; reasons show them escaped
     json += c;
   }
   json += '"';
@@ -149,6 +150,29 @@ DQ_EXPORT(dq_read_version) void dq_read_version(uint32_t size) {
   const card::VersionTexts texts = card::ReadVersionBytes(Input(size));
   result = texts.model + '\n' + texts.firmware;
 }
+
+// Reads a profile as dqcard apply does, without --force: the input holds the profile's name (`nameSize` bytes,
+// how the errors name it), then its text (`textSize` bytes). With no bad line the assignments are applied over
+// the values and the result is "[]"; else the values stay and the result is a JSON array of
+// {"reason", "notOffered"}, one for each bad line. Returns the number of bad lines.
+DQ_EXPORT(dq_read_profile) uint32_t dq_read_profile(uint32_t nameSize, uint32_t textSize) {
+  const std::string_view both = Input(nameSize + textSize);
+  const std::string_view name = both.substr(0, std::min<size_t>(nameSize, both.size()));
+  const card::Profile profile = card::ParseProfile(both.substr(name.size()), name, false);
+  result = "[";
+  for (const card::AssignmentError& error : profile.errors) {
+    if (result.size() > 1) result += ',';
+    result += '{';
+    AppendField(result, "reason", error.reason);
+    result += std::string(",\"notOffered\":") + (error.notOffered ? "true" : "false") + '}';
+  }
+  result += ']';
+  if (profile.errors.empty()) card::ApplyAssignments(profile.assignments, values);
+  return static_cast<uint32_t>(profile.errors.size());
+}
+
+// Result: the values as a profile, the bytes dqcard export prints.
+DQ_EXPORT(dq_format_profile) void dq_format_profile() { result = card::FormatProfile(values); }
 
 // Result: RTC_time.ini's bytes for the given local time.
 DQ_EXPORT(dq_format_clock)

@@ -12,10 +12,11 @@ DQ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine x
              imagemagick googletest fonts-nanum fonts-dejavu-core fonts-dejavu-extra e2fsprogs procps python3-pil
              g++ clang libclang-rt-14-dev time)
 
-# The browser page: Clang's WebAssembly target with the WASI C and C++ libraries, Debian's Chromium for its tests,
-# and what the native dqcard they compare with is configured with (GoogleTest's sources, Debian's Python).
+# The browser page: Clang's WebAssembly target with the WASI C and C++ libraries, Debian's Chromium and Firefox
+# ESR for its tests, and what the native dqcard they compare with is configured with (GoogleTest's sources,
+# Debian's Python).
 DQ_WEB_PACKAGES=(cmake make g++ clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
-                 libclang-rt-14-dev-wasm32 chromium googletest python3)
+                 libclang-rt-14-dev-wasm32 chromium firefox-esr googletest python3)
 
 # The native sanitizer build (Clang, AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer targets) sits
 # beside the Windows build folder.
@@ -71,18 +72,19 @@ build_native() {
   cmake --build "$DQ_NATIVE_BUILD_DIR" -j 2
 }
 
-# Builds the page with the web preset in DQ_WEB_BUILD_DIR, its tests comparing with the dqcard of the native
-# release build, and installs the tests' driver from the lockfile (npm ci downloads no browser: the tests drive
-# Debian's Chromium). Node.js and npm come with the machine; where they do not, from Debian.
+# Installs the page's bundler, type checker and test drivers from the lockfile (npm ci downloads no browser: the
+# tests drive Debian's Chromium and Firefox ESR), then builds the page with the web preset in DQ_WEB_BUILD_DIR,
+# its tests comparing with the dqcard of the native release build. Node.js and npm come with the machine; where
+# they do not, from Debian.
 build_web() {
   command -v npm >/dev/null || ensure_packages nodejs npm || return
+  say "installing the page's bundler and the browser tests' drivers (npm ci)"
+  (cd "$DQ_ROOT" && npm ci --no-audit --no-fund --loglevel=error >/dev/null) || return
   (cd "$DQ_ROOT" && cmake --preset native -B "$DQ_NATIVE_BENCH_DIR" >/dev/null) || return
   cmake --build "$DQ_NATIVE_BENCH_DIR" -j 2 --target dqcard || return
   (cd "$DQ_ROOT" && cmake --preset web -B "$DQ_WEB_BUILD_DIR" -DDQ_DQCARD="$DQ_NATIVE_BENCH_DIR/dqcard" >/dev/null) ||
     return
-  cmake --build "$DQ_WEB_BUILD_DIR" -j 2 || return
-  say "installing the browser tests' driver (npm ci)"
-  (cd "$DQ_ROOT" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+  cmake --build "$DQ_WEB_BUILD_DIR" -j 2
 }
 
 # Starts Xvfb on a free display unless a working one is already set.

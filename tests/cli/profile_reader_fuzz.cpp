@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "card/profile_text.h"
 #include "card/settings_description.h"
 #include "cli/escaped_text.h"
-#include "cli/profile.h"
 
 namespace {
 
@@ -17,9 +17,9 @@ void Require(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-std::string Exported(const cli::Profile& profile) {
+std::string Exported(const card::Profile& profile) {
   std::string exported;
-  for (const cli::Assignment& assignment : profile.assignments) {
+  for (const card::Assignment& assignment : profile.assignments) {
     exported +=
         std::string(card::kSettingKeys[assignment.row]) + "=" + std::to_string(assignment.value) + "\r\n";
   }
@@ -27,15 +27,15 @@ std::string Exported(const cli::Profile& profile) {
 }
 
 void CheckProfile(std::string_view text, bool force) {
-  const cli::Profile profile = cli::ParseProfile(text, "fuzz", force);
+  const card::Profile profile = card::ParseProfile(text, "fuzz", force);
   const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   Require(profile.assignments.size() + profile.errors.size() <= lines);
-  for (const std::string& error : profile.errors) Require(error.find_first_of("\r\n") == std::string::npos);
-  for (const cli::Assignment& assignment : profile.assignments) {
+  for (const card::AssignmentError& error : profile.errors) Require(error.reason.find_first_of("\r\n") == std::string::npos);
+  for (const card::Assignment& assignment : profile.assignments) {
     Require(assignment.row >= 0 && assignment.row < card::kSettingCount);
     Require(force || !card::IsOfferedByWindow(assignment.row) || card::NameOfValue(assignment.row, assignment.value));
   }
-  const cli::Profile again = cli::ParseProfile(Exported(profile), "again", true);
+  const card::Profile again = card::ParseProfile(Exported(profile), "again", true);
   Require(again.errors.empty() && Exported(again) == Exported(profile));
 }
 

@@ -1,9 +1,10 @@
 // What the page's browser tests share: the built page served over 127.0.0.1 (the origin-private file system
 // refuses file://), Debian's Chromium driven by playwright-core, cards in that file system handed to the page as
-// the folder the user picked, and dqcard's bytes for the same values.
+// the folder the user picked, and dqcard's bytes for the same values and profiles.
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, writeFileSync, mkdirSync } from "node:fs";
 import { createServer } from "node:http";
+import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium } from "playwright-core";
@@ -17,6 +18,12 @@ export const DEMO_CONFIG = ["Resolution=0", "Date=1", "Time=1", "Voltage=1", "Ac
   "Driving Mode Frame=0", "Parking Mode Frame=1", "Parking Black and White=0", "Video OUT=0", "GPS Speed Display=1",
   "Memory Partition=0", "Partition Territory=7", "Time zone=21"].map((line) => `${line}\r\n`).join("");
 export const DEMO_VERSION = "Model=DQ-918LX\r\nVersion=v1.02.15\r\n";
+export const FOLDER = "DQ-918LX_Parameter";
+export const DEMO = { [`${FOLDER}/config.txt`]: DEMO_CONFIG, [`${FOLDER}/ver.txt`]: DEMO_VERSION };
+// A second camera's card, set up otherwise, "Date" (a row no window sets) included.
+export const OTHER = {
+  [`${FOLDER}/config.txt`]: "Resolution=1\r\nDate=5\r\nNight Bright=1\r\nMemory Partition=1\r\n",
+};
 
 // Starts the server and the browser; `close` ends both.
 export async function startBrowser() {
@@ -92,17 +99,55 @@ export async function cardFile(page, path) {
   }, path));
 }
 
-// The config.txt that `dqcard set --no-clock ASSIGNMENTS` leaves on a card holding `files`.
-export function dqcardWrites(files, assignments) {
+// The config.txt that dqcard leaves on a card holding `files` after `dqcard ARGS(card folder) --no-clock`.
+function dqcardLeaves(files, args) {
   const card = mkdtempSync(join(tmpdir(), "dq-web-card-"));
   try {
     writeCardFolder(card, files);
-    execFileSync(DQCARD, ["set", "--card", card, "--no-clock", ...assignments], { stdio: "pipe" });
+    execFileSync(DQCARD, [...args(card), "--no-clock"], { stdio: "pipe" });
     return readFileSync(join(card, "DQ-918LX_Parameter", "config.txt"));
   } finally {
     rmSync(card, { recursive: true, force: true });
   }
 }
+
+// The config.txt that `dqcard set ASSIGNMENTS` leaves on a card holding `files`.
+export const dqcardWrites = (files, assignments) =>
+  dqcardLeaves(files, (card) => ["set", "--card", card, ...assignments]);
+
+// The config.txt that `dqcard apply` of the profile `profile` (bytes) leaves on a card holding `files`.
+export function dqcardApplies(files, profile) {
+  const folder = mkdtempSync(join(tmpdir(), "dq-web-profile-"));
+  try {
+    writeFileSync(join(folder, "profile.txt"), profile);
+    return dqcardLeaves(files, (card) => ["apply", join(folder, "profile.txt"), "--card", card]);
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// What `dqcard export` prints for a card holding `files`.
+export function dqcardExports(files) {
+  const card = mkdtempSync(join(tmpdir(), "dq-web-card-"));
+  try {
+    writeCardFolder(card, files);
+    return execFileSync(DQCARD, ["export", "--card", card], { stdio: "pipe" });
+  } finally {
+    rmSync(card, { recursive: true, force: true });
+  }
+}
+
+// What axe-core faults on the page as it is, in either driver. Given through the driver, not as a page script:
+// the page's policy would refuse an added script.
+const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
+export async function axeViolations(page) {
+  await page.evaluate(axeSource);
+  const { violations } = await page.evaluate(() => window.axe.run());
+  return violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(", ")}`);
+}
+
+// How far the page reaches past the window's right edge, in CSS pixels (run in the page).
+export const sidewaysOverflow = () => document.documentElement.scrollWidth - document.documentElement.clientWidth;
 
 export function writeCardFolder(root, files) {
   for (const [path, text] of Object.entries(files)) {

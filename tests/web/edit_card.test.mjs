@@ -1,11 +1,9 @@
 // The page edits a card as a user would, and leaves on it exactly the bytes dqcard writes for the same values.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
-import { cardFile, DEMO_CONFIG, DEMO_VERSION, dqcardWrites, makeCard, openCard, openPage, shows, startBrowser }
+import { cardFile, DEMO, DEMO_CONFIG, dqcardWrites, FOLDER, makeCard, openCard, openPage, shows, startBrowser }
   from "./browser.mjs";
 
-const FOLDER = "DQ-918LX_Parameter";
-const DEMO = { [`${FOLDER}/config.txt`]: DEMO_CONFIG, [`${FOLDER}/ver.txt`]: DEMO_VERSION };
 let session;
 let page;
 before(async () => {
@@ -23,7 +21,7 @@ const group = (name) => page.getByRole("radiogroup", { name });
 const choose = (groupName, choice) => group(groupName).getByRole("radio", { name: choice, exact: true }).check();
 const status = () => page.getByRole("status");
 const checked = (groupName, choice) => group(groupName).getByRole("radio", { name: choice, exact: true, checked: true });
-const apply = () => page.getByRole("button", { name: "Apply" }).click();
+const apply = () => page.getByRole("button", { name: "Apply", exact: true }).click();
 const notice = () => page.getByRole("dialog", { name: "Do you want to change the Advanced Settings?" });
 
 async function expectSaved(card, files, assignments) {
@@ -72,7 +70,7 @@ test("advanced changes wait for the notice: Cancel writes nothing, Apply writes 
     assert.equal((await cardFile(page, `advanced/${FOLDER}/config.txt`)).toString("latin1"), DEMO_CONFIG);
 
     await apply();
-    await notice().getByRole("button", { name: "Apply" }).click();
+    await notice().getByRole("button", { name: "Apply", exact: true }).click();
     const custom = ["bit-rate=standard", "memory-partition=custom", "partition-territory=80:20"];
     await expectSaved("advanced", DEMO, custom);
 
@@ -80,7 +78,7 @@ test("advanced changes wait for the notice: Cancel writes nothing, Apply writes 
     await choose("Memory Allocation", "Default");
     await page.getByRole("slider", { name: "Partition Territory", disabled: true }).waitFor();
     await apply();
-    await notice().getByRole("button", { name: "Apply" }).click();
+    await notice().getByRole("button", { name: "Apply", exact: true }).click();
     await expectSaved("advanced", DEMO, [...custom, "memory-partition=default"]);
   });
 
@@ -117,7 +115,7 @@ test("a folder that is not a card is named as such; a card removed before Apply 
     await makeCard(page, "holiday-photos", { "IMG_0001.JPG": "jpeg" });
     await openCard(page, "holiday-photos");
     await shows(page.getByRole("alert"), `This folder is not a camera card. Pick the card itself, which holds the ${FOLDER}`);
-    await page.getByRole("button", { name: "Apply" }).waitFor({ state: "hidden" });
+    await page.getByRole("button", { name: "Apply", exact: true }).waitFor({ state: "hidden" });
 
     await makeCard(page, "pulled", DEMO);
     await openCard(page, "pulled");

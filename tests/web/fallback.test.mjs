@@ -5,10 +5,8 @@ import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { DEMO_CONFIG, DEMO_VERSION, dqcardWrites, openPage, shows, startBrowser, writeCardFolder }
-  from "./browser.mjs";
+import { DEMO, dqcardWrites, openPage, shows, startBrowser, writeCardFolder } from "./browser.mjs";
 
-const DEMO = { "DQ-918LX_Parameter/config.txt": DEMO_CONFIG, "DQ-918LX_Parameter/ver.txt": DEMO_VERSION };
 let session;
 let card;
 before(async () => {
@@ -30,10 +28,10 @@ test("a browser without the API reads the picked card and offers config.txt and 
   const page = await openPage(session.browser, session.url);
   await page.addInitScript(() => { delete window.showDirectoryPicker; });
   await page.reload();
-  await shows(page.getByRole("main"), "This browser cannot write to a card itself");
+  await shows(page.getByRole("main"), "This browser cannot write to the card itself");
   assert.equal(await page.getByRole("button", { name: "Open card" }).count(), 0);
 
-  await page.getByLabel("Choose the card's folder").setInputFiles(card);
+  await page.getByLabel("Choose the DQ-918LX_Parameter folder").setInputFiles(card);
   await shows(page.locator("#firmware"), /^v1\.02\.15$/);
   await page.getByRole("radiogroup", { name: "Speaker Volume" }).getByRole("radio", { name: "Mute" }).check();
   await shows(page.getByRole("main"), "Copy both files into the card's DQ-918LX_Parameter folder");

@@ -1,5 +1,5 @@
-// "KEY=VALUE" as the command line and profiles give it: which setting, which value, and whether the windows
-// would offer that value.
+// "KEY=VALUE" as dqcard's command line and profiles give it: which setting, which value, and whether the
+// windows would offer that value. Pure, so that dqcard and the browser page read assignments alike.
 #pragma once
 
 #include <cstdint>
@@ -10,21 +10,26 @@
 
 #include "card/setting_rows.h"
 
-namespace cli {
-
-using card::SettingValues;
+namespace card {
 
 struct Assignment {
   int row;
   int32_t value;
 };
 
+// Why an assignment was refused, as one line. A value that no window offers for a row a window sets is
+// refused unless forced: `notOffered` tells the caller it may say how to force it.
+struct AssignmentError {
+  std::string reason;
+  bool notOffered = false;
+};
+
 // The row whose key matches ignoring case, with "-" or "_" standing for a blank; -1 when none does.
 int MatchSettingKey(std::string_view text);
 
 // A decimal number (numbers win) or the short name of a value, ignoring case. For a row that a window sets,
-// a value no window offers is refused unless `force`. On failure, the reason as one line.
-std::variant<Assignment, std::string> ParseAssignment(std::string_view text, bool force);
+// a value no window offers is refused unless `force`.
+std::variant<Assignment, AssignmentError> ParseAssignment(std::string_view text, bool force);
 
 // Applies the assignments in order, so a later one for the same row wins. When they touch an advanced row
 // and "Memory Partition" ends at 0, "Partition Territory" becomes 4, as confirming the advanced window does.
@@ -33,4 +38,4 @@ void ApplyAssignments(std::span<const Assignment> assignments, SettingValues& va
 // "1 (720p)", or just "7" for a value without a name.
 std::string DescribeValue(int row, int32_t value);
 
-}  // namespace cli
+}  // namespace card

@@ -1,6 +1,6 @@
-#include "cli/profile.h"
+#include "card/profile_text.h"
 
-namespace cli {
+namespace card {
 namespace {
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
@@ -17,14 +17,24 @@ Profile ParseProfile(std::string_view text, std::string_view name, bool force) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (IsBlank(line) || line.front() == '#') continue;
-    const auto parsed = ParseAssignment(line, force);
+    auto parsed = ParseAssignment(line, force);
     if (const Assignment* assignment = std::get_if<Assignment>(&parsed)) {
       profile.assignments.push_back(*assignment);
     } else {
-      profile.errors.push_back(std::string(name) + ":" + std::to_string(number) + ": " + std::get<std::string>(parsed));
+      AssignmentError& error = std::get<AssignmentError>(parsed);
+      error.reason = std::string(name) + ":" + std::to_string(number) + ": " + error.reason;
+      profile.errors.push_back(std::move(error));
     }
   }
   return profile;
 }
 
-}  // namespace cli
+std::string FormatProfile(const SettingValues& values) {
+  std::string profile;
+  for (int row = 0; row < kSettingCount; ++row) {
+    profile += std::string(kSettingKeys[row]) + "=" + std::to_string(values[row]) + "\n";
+  }
+  return profile;
+}
+
+}  // namespace card

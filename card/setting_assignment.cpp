@@ -1,10 +1,10 @@
-#include "cli/setting_assignment.h"
+#include "card/setting_assignment.h"
 
 #include <charconv>
 
 #include "card/settings_description.h"
 
-namespace cli {
+namespace card {
 namespace {
 
 // ASCII only: keys and names are ASCII, and a locale must not change what matches.
@@ -44,47 +44,47 @@ bool IsDecimal(std::string_view text) {
 
 std::string AllowedValues(int row) {
   std::string list;
-  for (const card::OfferedValue& entry : card::OfferedValues(row)) {
+  for (const OfferedValue& entry : OfferedValues(row)) {
     if (!list.empty()) list += ", ";
     list += DescribeValue(row, entry.value);
   }
   return list;
 }
 
-std::variant<Assignment, std::string> ParseValue(int row, std::string_view text, bool force) {
-  const std::string key(card::kSettingKeys[row]);
+std::variant<Assignment, AssignmentError> ParseValue(int row, std::string_view text, bool force) {
+  const std::string key(kSettingKeys[row]);
   if (IsDecimal(text)) {
     int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) {
-      return key + ": " + Quoted(text) + " does not fit in 32 bits";
+      return AssignmentError{key + ": " + Quoted(text) + " does not fit in 32 bits"};
     }
-    if (force || !card::IsOfferedByWindow(row) || card::NameOfValue(row, value)) return Assignment{row, value};
-    return key + ": " + Quoted(text) + " is not offered by the windows (allowed: " + AllowedValues(row) +
-           "); --force writes it anyway";
+    if (force || !IsOfferedByWindow(row) || NameOfValue(row, value)) return Assignment{row, value};
+    return AssignmentError{
+        key + ": " + Quoted(text) + " is not offered by the windows (allowed: " + AllowedValues(row) + ")", true};
   }
-  for (const card::OfferedValue& entry : card::OfferedValues(row)) {
+  for (const OfferedValue& entry : OfferedValues(row)) {
     if (SameFolded<Lower>(text, entry.name)) return Assignment{row, entry.value};
   }
-  if (!card::IsOfferedByWindow(row)) return key + ": " + Quoted(text) + " is not a whole number";
-  return key + ": unknown value " + Quoted(text) + " (allowed: " + AllowedValues(row) + ")";
+  if (!IsOfferedByWindow(row)) return AssignmentError{key + ": " + Quoted(text) + " is not a whole number"};
+  return AssignmentError{key + ": unknown value " + Quoted(text) + " (allowed: " + AllowedValues(row) + ")"};
 }
 
 }  // namespace
 
 int MatchSettingKey(std::string_view text) {
-  for (int row = 0; row < card::kSettingCount; ++row) {
-    if (SameFolded<FoldedKeyChar>(text, card::kSettingKeys[row])) return row;
+  for (int row = 0; row < kSettingCount; ++row) {
+    if (SameFolded<FoldedKeyChar>(text, kSettingKeys[row])) return row;
   }
   return -1;
 }
 
-std::variant<Assignment, std::string> ParseAssignment(std::string_view text, bool force) {
+std::variant<Assignment, AssignmentError> ParseAssignment(std::string_view text, bool force) {
   const size_t equals = text.find('=');
-  if (equals == std::string_view::npos) return Quoted(text) + " is not KEY=VALUE";
+  if (equals == std::string_view::npos) return AssignmentError{Quoted(text) + " is not KEY=VALUE"};
   const std::string_view key = text.substr(0, equals);
   const int row = MatchSettingKey(key);
-  if (row < 0) return "unknown setting " + Quoted(key);
+  if (row < 0) return AssignmentError{"unknown setting " + Quoted(key)};
   return ParseValue(row, text.substr(equals + 1), force);
 }
 
@@ -93,14 +93,14 @@ void ApplyAssignments(std::span<const Assignment> assignments, SettingValues& va
   for (const Assignment& assignment : assignments) {
     values[assignment.row] = assignment.value;
     advancedTouched |=
-        assignment.row >= card::kFirstAdvancedRow && assignment.row < card::kFirstAdvancedRow + card::kAdvancedCount;
+        assignment.row >= kFirstAdvancedRow && assignment.row < kFirstAdvancedRow + kAdvancedCount;
   }
-  if (advancedTouched) card::ApplyPartitionRule(card::AdvancedRowsOf(values));
+  if (advancedTouched) ApplyPartitionRule(AdvancedRowsOf(values));
 }
 
 std::string DescribeValue(int row, int32_t value) {
-  const char* name = card::NameOfValue(row, value);
+  const char* name = NameOfValue(row, value);
   return std::to_string(value) + (name ? std::string(" (") + name + ")" : "");
 }
 
-}  // namespace cli
+}  // namespace card
