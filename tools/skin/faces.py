@@ -11,16 +11,17 @@ STATES_OF_STRIP = ("normal", "hover", "pressed", "disabled")
 # ---- Radio circles and the selection marker ------------------------------------------------------------------------
 
 def radio(canvas: Canvas, x: int, y: int, state: str):
-    """The 14 x 14 radio circle at (x, y); "selected" is the orange dot that the marker shows."""
-    with canvas.shapes((x, y, x + MARKER, y + MARKER)) as d:
+    """The 14 x 14 radio circle at (x, y); "selected" is the orange dot that the marker shows. It is drawn on a
+    spot of whole pixels, so that it comes out the same under every button and under the marker."""
+    with canvas.spot(x, y, MARKER) as spot, spot.shapes() as d:
         c = MARKER / 2
         if state == "selected":
-            d.circle(x + c, y + c, 6.6, fill=P.SELECTED)
-            d.circle(x + c, y + c, 2.4, fill=P.WHITE)
+            d.circle(c, c, 6.6, fill=P.SELECTED)
+            d.circle(c, c, 2.4, fill=P.WHITE)
         elif state == "pressed":
-            d.circle(x + c, y + c, 6.2, fill=P.WHITE, outline=P.ACCENT, width=2.0)
+            d.circle(c, c, 6.2, fill=P.WHITE, outline=P.ACCENT, width=2.0)
         else:
-            d.circle(x + c, y + c, 6.2, fill=P.WHITE, outline=P.RADIO_RING, width=1.5)
+            d.circle(c, c, 6.2, fill=P.WHITE, outline=P.RADIO_RING, width=1.5)
 
 
 def marker(canvas: Canvas):

@@ -1,17 +1,31 @@
 """Writing the skin: 24-bit BMP files, the corner keying of backgrounds and the resource list of the bitmaps."""
+import math
+from fractions import Fraction
 from pathlib import Path
 
 from PIL import Image
 
 KEY = (255, 0, 255)
-# Key pixels at each end of the first five rows (the last five rows mirror them).
-CORNER_RUNS = (5, 3, 2, 1, 1)
 
 
-def corner_pixels(size: tuple[int, int]) -> set[tuple[int, int]]:
+def corner_runs(scale: Fraction) -> list[int]:
+    """The key pixels at each end of the first rows: those whose centre lies outside the frame's rounded corner
+    (radius 6, its centre a quarter pixel further in), at the scale's pixels. At 100 % that is 5, 3, 2, 1, 1."""
+    radius, centre = 6 * scale, (6 + Fraction(1, 4)) * scale
+    runs = []
+    for row in range(math.ceil(centre)):
+        dy = centre - row - Fraction(1, 2)
+        run = sum(1 for x in range(math.ceil(centre))
+                  if (centre - x - Fraction(1, 2)) ** 2 + dy ** 2 > radius ** 2)
+        if run:
+            runs.append(run)
+    return runs
+
+
+def corner_pixels(size: tuple[int, int], scale: Fraction = Fraction(1)) -> set[tuple[int, int]]:
     w, h = size
     pixels = set()
-    for row, run in enumerate(CORNER_RUNS):
+    for row, run in enumerate(corner_runs(scale)):
         for y in (row, h - 1 - row):
             for i in range(run):
                 pixels.add((i, y))
@@ -23,12 +37,12 @@ def has_key_colour(image: Image.Image) -> bool:
     return any(colour == KEY for _, colour in image.getcolors(image.width * image.height))
 
 
-def key_corners(image: Image.Image) -> Image.Image:
+def key_corners(image: Image.Image, scale: Fraction = Fraction(1)) -> Image.Image:
     """Cuts the window's corners: exactly the corner pixels get the key colour, which nothing else may carry."""
     if has_key_colour(image):
         raise ValueError("the key colour appears in a painted background")
     keyed = image.copy()
-    for xy in corner_pixels(image.size):
+    for xy in corner_pixels(image.size, scale):
         keyed.putpixel(xy, KEY)
     return keyed
 

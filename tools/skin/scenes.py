@@ -1,10 +1,14 @@
 """Backgrounds of the windows without their buttons: frame, header, group labels, clock band, partition scale,
 message panels. The generator pastes the buttons' normal faces on top to make the final backgrounds."""
+import dataclasses
+from fractions import Fraction
+
 from PIL import Image
 
 import glyphs
 import icon
 import palette as P
+import scaling
 from canvas import Canvas, wrap
 from layout import Group, SettingsWindow, Slider, SmallWindow
 
@@ -12,10 +16,10 @@ LABEL_LEFT = 22
 FRAME_RADIUS = 6
 
 
-def window_base(size: tuple[int, int]) -> Canvas:
+def window_base(size: tuple[int, int], scale: Fraction) -> Canvas:
     """A tinted window with a one-pixel outline and rounded corners (the corner pixels are cut away later)."""
     w, h = size
-    canvas = Canvas.blank(size, P.FRAME)
+    canvas = Canvas.blank(size, P.FRAME, scale)
     with canvas.shapes() as d:
         d.rect((1, 1, w - 1, h - 1), fill=P.TINT, radius=FRAME_RADIUS)
     return canvas
@@ -32,9 +36,9 @@ def _header(canvas: Canvas, window: SettingsWindow):
     _hairline(canvas, window.header - 1, 1, w - 1, P.FIELD_BORDER)
     if window.info_fields:
         top = 14
-        emblem = icon.render(32)
-        ground = canvas.image.crop((20, top, 52, top + 32)).convert("RGBA")
-        canvas.image.paste(Image.alpha_composite(ground, emblem).convert("RGB"), (20, top))
+        spot = canvas.crop_sized(20, top, 32, 32)
+        emblem = icon.render(spot.image.width)
+        canvas.paste_image(Image.alpha_composite(spot.image.convert("RGBA"), emblem).convert("RGB"), (20, top))
         canvas.text((62, top + 1), window.title, P.font(18, "bold"), P.TEXT)
         canvas.text((63, top + 22), window.subtitle, P.font(11), P.MUTED)
     else:
@@ -93,18 +97,27 @@ def _footer(canvas: Canvas, window: SettingsWindow):
             y += 14
 
 
-def _partition_scale(canvas: Canvas, slider: Slider):
+def _tick_x(slider: Slider, percent: int, scale: Fraction):
+    """The layout x of a tick that lies, in pixels, under the Thumb's centre as the program places the Thumb on
+    the slider at this scale."""
+    pixels = dataclasses.replace(slider, rect=scaling.rect(slider.rect, scale),
+                                 thumb_size=tuple(scaling.length(v, scale) for v in slider.thumb_size))
+    x = Fraction(pixels.tick_x(percent)) / scale
+    return int(x) if x.denominator == 1 else x
+
+
+def _partition_scale(canvas: Canvas, slider: Slider, scale: Fraction):
     """The bar under the slider: blue driving-mode part, yellow event part, a red dedicated end, with ticks every
     10 % and labels every 20 %. The slider's own channel covers the middle of the bar."""
     top, bottom = slider.rect.y, slider.rect.bottom
-    x0, x50, x100 = slider.tick_x(0), slider.tick_x(50), slider.tick_x(100)
+    x0, x50, x100 = (_tick_x(slider, p, scale) for p in (0, 50, 100))
     red_end = x100 + 38
     with canvas.shapes((x0 - 1, top - 1, red_end + 2, bottom + 1)) as d:
         d.rect((x0, top, red_end + 1, bottom), fill=P.DEDICATED_RED, radius=4)
         d.rect((x0, top, x50 + 8, bottom), fill=P.DRIVING_BLUE, radius=4)
     canvas.fill((x50 + 1, top, x100 + 1, bottom), P.EVENT_YELLOW)
     for percent in range(0, 101, 10):
-        x = slider.tick_x(percent)
+        x = _tick_x(slider, percent, scale)
         major = percent % 20 == 0
         canvas.fill((x, bottom + 3, x + 1, bottom + (9 if major else 6)), (140, 151, 166) if major else (184, 192, 204))
         if major:
@@ -123,15 +136,15 @@ def _partition_scale(canvas: Canvas, slider: Slider):
     key(red_end - legend.getlength(dedicated) - 4, P.DEDICATED_RED, dedicated, P.TEXT)
 
 
-def settings_base(window: SettingsWindow) -> Canvas:
-    canvas = window_base(window.size)
+def settings_base(window: SettingsWindow, scale: Fraction) -> Canvas:
+    canvas = window_base(window.size, scale)
     _header(canvas, window)
     _body(canvas, window)
     if window.clock_band:
         _clock_band(canvas, window)
     _footer(canvas, window)
     if window.slider:
-        _partition_scale(canvas, window.slider)
+        _partition_scale(canvas, window.slider, scale)
     return canvas
 
 
@@ -182,8 +195,8 @@ def _list_panel(canvas: Canvas, box: SmallWindow):
     canvas.text((r.x, r.bottom + 12), box.list_note, P.font(11), P.MUTED)
 
 
-def small_base(box: SmallWindow) -> Canvas:
-    canvas = window_base(box.size)
+def small_base(box: SmallWindow, scale: Fraction) -> Canvas:
+    canvas = window_base(box.size, scale)
     _title_bar(canvas, box.title)
     if box.list_rect:
         _list_panel(canvas, box)
