@@ -196,11 +196,11 @@ def dialogs_header() -> str:
     fields = ["RECT ok;  // the OK of the no-card and closing boxes",
               "RECT apply, cancel;  // of the notice and the time zone picker",
               "RECT timeZoneList;  // the picker's closed list",
-              "int listTextHeight;"]
+              "int listFontHeight;  // the list's em height in pixels (a negative LOGFONT height)"]
     sets = []
     for s in scaling.SCALES:
         values = [_rect(scaling.rect(button(c), s)) for c in ("OK", "Apply", "Cancel")]
-        values += [_rect(scaling.rect(picker.list_rect, s)), str(scaling.length(12, s))]
+        values += [_rect(scaling.rect(picker.list_rect, s)), str(scaling.length(layout.LIST_FONT_HEIGHT, s))]
         sets.append(f"    // {scaling.percent(s)} %\n    {{\n" + "".join(f"        {v},\n" for v in values) + "    },\n")
     return (f"{CPP_GENERATED}\n#pragma once\n\n#include <windows.h>\n\nnamespace dialogs::layout {{\n\n"
             "// The boxes' and the picker's geometry at one display scale, in that scale's pixels.\nstruct Layout {\n"
@@ -208,8 +208,19 @@ def dialogs_header() -> str:
             + f"inline constexpr Layout kLayouts[] = {{\n{''.join(sets)}}};\n\n}}  // namespace dialogs::layout\n")
 
 
+def scales_header() -> str:
+    percents = ", ".join(str(scaling.percent(s)) for s in scaling.SCALES)
+    types = ", ".join(f'L"{scaling.resource_type(s)}"' for s in scaling.SCALES)
+    return (f"{CPP_GENERATED}\n#pragma once\n\nnamespace skin {{\n\n"
+            "// The display scales the skin is drawn at; the layouts' kLayouts[] and the bitmap sets follow this order.\n"
+            f"inline constexpr int kSkinScalePercents[] = {{{percents}}};\n"
+            "// The resource type of each set's PNG images, which carry the same numbers in every set.\n"
+            f"inline constexpr const wchar_t* kSkinResourceTypes[] = {{{types}}};\n\n}}  // namespace skin\n")
+
+
 # Where each generated source goes, from the repository's root.
 SOURCES = {
+    "ui/skin/skin_scales.h": scales_header,
     "res/resource.h": resource_header,
     "ui/main/main_layout.h": main_header,
     "ui/advanced/advanced_layout.h": advanced_header,

@@ -469,6 +469,7 @@ APPLY_CANCEL = (
 LIST_DIALOG_UNITS = (7, 62, 275)
 DIALOG_BASE_UNITS = (6, 13)
 CLOSED_LIST_HEIGHT = 21
+LIST_FONT_HEIGHT = 11  # the dialog font's em height at 96 DPI, which the list takes at 100 %
 
 
 def _mul_div(value: int, numerator: int, denominator: int) -> int:

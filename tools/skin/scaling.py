@@ -6,7 +6,7 @@ from fractions import Fraction
 
 from geometry import Rect
 
-SCALES = (Fraction(1),)  # 100 %
+SCALES = (Fraction(1), Fraction(5, 4), Fraction(3, 2), Fraction(7, 4), Fraction(2))  # 100 % to 200 %
 
 
 def edge(value: int, scale: Fraction) -> int:
@@ -27,3 +27,13 @@ def rect(r: Rect, scale: Fraction) -> Rect:
 
 def percent(scale: Fraction) -> int:
     return int(scale * 100)
+
+
+def resource_type(scale: Fraction) -> str:
+    """The resource type of a set's images: "PNG" at 100 %, "PNG125" and so on above."""
+    return "PNG" if scale == 1 else f"PNG{percent(scale)}"
+
+
+def folder(scale: Fraction) -> str:
+    """Where a set's images lie under res/bitmaps: at 100 % the folder itself."""
+    return "" if scale == 1 else f"{percent(scale)}/"
