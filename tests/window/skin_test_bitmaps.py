@@ -57,6 +57,8 @@ def main():
     write_png(os.path.join(out, "corners_440x222.png"), 440, 222, corners)
     write_png(os.path.join(out, "plain_441x221.png"), 441, 221, plain)
     write_png(os.path.join(out, "hole_200x150.png"), 200, 150, hole)
+    whole = Path(out, "corners_440x222.png").read_bytes()
+    Path(out, "truncated.png").write_bytes(whole[:len(whole) // 2])
 
     def strip(width):
         frame = width // 4
