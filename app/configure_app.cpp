@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "framework/com.h"
 #include "ui/main/configure_dlg.h"
 
 namespace app {
@@ -31,6 +32,9 @@ BOOL CConfigureApp::InitInstance() {
     BringRunningInstanceToFront();
     return FALSE;
   }
+  // The skin's images are decoded through COM: one apartment for the program's life keeps the imaging
+  // component loaded from window to window; it ends after the main window's.
+  const fw::ScopedComApartment com;
   main_window::CConfigureDlg mainWindow;
   m_pMainWnd = &mainWindow;
   mainWindow.DoModal();

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "framework/png_bitmap.h"
+
 namespace fw {
 
 std::span<const MessageEntry<CButton>> CButton::MessageTable() {
@@ -26,8 +28,9 @@ LRESULT CBitmapButton::IgnoreHotTracking(WPARAM, LPARAM) { return 0; }
 bool CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT disabled) {
   // Sections rather than device-dependent bitmaps: they draw the same, and under Wine they load several
   // times faster, which matters with a hundred button images loaded while the main window opens.
+  const PngDecoder decoder;
   const UINT ids[] = {normal, selected, focused, disabled};
-  for (size_t i = 0; i < std::size(owned_); ++i) owned_[i] = ids[i] ? LoadSectionBitmap(ids[i]) : UniqueBitmap();
+  for (size_t i = 0; i < std::size(owned_); ++i) owned_[i] = ids[i] ? decoder.Section(ids[i]) : UniqueBitmap();
   images_ = {owned_[0].get(), owned_[1].get(), owned_[2].get(), owned_[3].get()};
   return static_cast<bool>(owned_[0]);
 }

@@ -2,15 +2,6 @@
 
 namespace fw {
 
-UniqueBitmap LoadSectionBitmap(UINT id) {
-  return UniqueBitmap(static_cast<HBITMAP>(
-      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
-UniqueBitmap LoadDeviceBitmap(UINT id) {
-  return UniqueBitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
-}
-
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !::GetObjectW(bitmap, sizeof info, &info)) return SIZE{0, 0};

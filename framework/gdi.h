@@ -104,10 +104,6 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
-// Bitmaps from the program's own resources. A section keeps its pixels readable (shaping, overlays);
-// a device-dependent bitmap is what the plain bitmap buttons draw from.
-UniqueBitmap LoadSectionBitmap(UINT id);
-UniqueBitmap LoadDeviceBitmap(UINT id);
 SIZE BitmapSize(HBITMAP bitmap);
 
 // Copies a whole bitmap, or its top-left width x height part, to (x, y) of a context.

@@ -7,14 +7,17 @@ share. The three start in turn, RUNS times each; for each the median time from p
 painted window (found by its pixels on the screen) and the median peak working set (VmHWM of the Wine process,
 and PeakWorkingSetSize as Wine reports it) are printed, then the tool's start-up against the floor's as a ratio
 and its peak working set above the floor's; then the GDI objects, windows and kernel handles of the tool before
-and after a thousand mouse moves and clicks.
+and after a thousand mouse moves and clicks. With --baseline, another build of the tool (the main branch's, say)
+starts in turn with them from the same card, and the tool is compared with it as well. The size of each program
+file comes first.
 Speed and size are printed, never asserted. The run fails only when it cannot measure, or when the tool's GDI
 objects or handles grow with the input (a leak per paint or per click).
 
 Usage: startup.py --build-dir DIR --exe DQ_configure.exe --minimal startup_minimal.exe --floor startup_floor.exe
-                  --wininfo wininfo.exe
+                  --wininfo wininfo.exe [--baseline OTHER_DQ_configure.exe]
 """
 import argparse
+import shutil
 import statistics
 import subprocess
 import sys
@@ -28,6 +31,7 @@ from harness import case, config, layout, screen, skin, wine  # noqa: E402
 from harness.waiting import wait_until  # noqa: E402
 
 RUNS = 9
+BASELINE_NAME = "DQ_configure_baseline.exe"   # beside the tool on the card, so that it finds the card too
 MINIMAL_TITLE = "DQ-bench-minimal"
 MINIMAL_FILL = (12, 34, 56)
 FLOOR_TITLE = "DQ-bench-floor"
@@ -141,8 +145,12 @@ def main():
     parser.add_argument("--minimal", required=True, type=Path)
     parser.add_argument("--floor", required=True, type=Path)
     parser.add_argument("--events", type=int, default=1000)
+    parser.add_argument("--baseline", type=Path)
     rest = config.parse(sys.argv[1:])
     args = parser.parse_args(rest)
+    for label, path in (("DQ_configure", config.exe()), ("baseline", args.baseline)):
+        if path:
+            print(f"{label} program file: {path.stat().st_size / 1e6:.2f} MB ({path.stat().st_size} bytes)")
     case.prepare_session()
     if wine.wininfo("selfcheck")[0] != 0:
         raise SystemExit("this Wine does not let wininfo count GDI objects")
@@ -153,13 +161,17 @@ def main():
     programs = [("DQ_configure", tool_command, tool_painted, layout.TITLE),
                 ("floor", [str(args.floor.resolve()), *floor_arguments()], floor_painted, FLOOR_TITLE),
                 ("minimal", [str(args.minimal.resolve())], minimal_painted, MINIMAL_TITLE)]
+    if args.baseline:
+        shutil.copyfile(args.baseline, card.folder / BASELINE_NAME)
+        programs.append(("baseline", [f"{case.REMOVABLE}:\\{card_module.PARAMETER_FOLDER}\\{BASELINE_NAME}"],
+                         tool_painted, layout.TITLE))
     try:
         # One start of each first, so that all find Wine's files in the page cache.
         for program in programs:
             measure_start("warm-up", *program[1:])
         # In turn, so that a slow spell of the shared machine falls on all three alike.
         results = [measure_start(*program) for _ in range(RUNS) for program in programs]
-        report_starts(results)
+        report_starts(results, [label for label, *_ in programs])
         leaks = measure_input(tool_command, args.events)
     finally:
         wine.link_drive(case.REMOVABLE, None)
@@ -168,11 +180,11 @@ def main():
         raise SystemExit("resources grow with input: " + ", ".join(leaks))
 
 
-def report_starts(results):
+def report_starts(results, labels):
     print(f"{'program':<14}{'start-up ms':>12}{'CPU ms':>8}{'VmHWM MiB':>11}{'peak WS MiB':>13}{'GDI objects':>13}"
           f"   (medians of {RUNS} starts; then each start-up in ms)")
     medians = {}
-    for label in ("DQ_configure", "floor", "minimal"):
+    for label in labels:
         runs = [r for r in results if r["program"] == label]
         m = {key: statistics.median(r[key] for r in runs)
              for key in ("seconds", "cpu_seconds", "vm_hwm_kib", "peak_working_set_kib", "gdi_objects")}
@@ -187,6 +199,12 @@ def report_starts(results):
     print(f"peak working set: DQ_configure - floor = {(tool['vm_hwm_kib'] - floor['vm_hwm_kib']) / 1024:+.1f} MiB "
           f"VmHWM, {(tool['peak_working_set_kib'] - floor['peak_working_set_kib']) / 1024:+.1f} MiB as Wine "
           f"reports it (target {TARGET_EXTRA_MIB} MiB or less)")
+    if "baseline" in medians:
+        base = medians["baseline"]
+        ratios = {key: tool[key] / base[key] if base[key] else float("nan")
+                  for key in ("seconds", "cpu_seconds", "vm_hwm_kib", "peak_working_set_kib")}
+        print(f"DQ_configure / baseline: start-up {ratios['seconds']:.3f} (CPU {ratios['cpu_seconds']:.3f}), "
+              f"VmHWM {ratios['vm_hwm_kib']:.3f}, peak working set {ratios['peak_working_set_kib']:.3f}")
 
 
 def measure_input(tool_command, events):

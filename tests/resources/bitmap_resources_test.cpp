@@ -1,9 +1,15 @@
-// The skin's bitmaps as the program carries them: present, the right size and depth, the key colour only where the
-// window outline is cut, and every image matching the background it is drawn on.
+// The skin's bitmaps as the program carries them: PNG files of 8-bit RGB, present, the right size and depth once
+// decoded, the key colour only where the window outline is cut, and every image matching the background it is drawn
+// on.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <set>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "expected_skin.h"
 #include "loaded_bitmap.h"
@@ -24,6 +30,26 @@ BOOL CALLBACK collect_bitmap_id(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
     return TRUE;
 }
 
+std::set<int> carried_ids(LPCWSTR type) {
+    std::set<int> carried;
+    EnumResourceNamesW(GetModuleHandleW(nullptr), type, collect_bitmap_id, reinterpret_cast<LONG_PTR>(&carried));
+    return carried;
+}
+
+constexpr wchar_t kPng[] = L"PNG";
+
+std::span<const std::uint8_t> resource_bytes(int id) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), kPng);
+    const void* bytes = found ? LockResource(LoadResource(module, found)) : nullptr;
+    if (!bytes) return {};
+    return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
+}
+
+std::uint32_t big_endian(const std::uint8_t* p) {
+    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+}
+
 TEST(BitmapResources, EveryBitmapIsPresentWithItsSizeAt24BitsPerPixel) {
     for (const ExpectedBitmap& expected : expected_bitmaps()) {
         SCOPED_TRACE(expected.id);
@@ -36,12 +62,33 @@ TEST(BitmapResources, EveryBitmapIsPresentWithItsSizeAt24BitsPerPixel) {
 }
 
 TEST(BitmapResources, TheProgramCarriesNoOtherBitmaps) {
-    std::set<int> carried;
-    EnumResourceNamesW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2) /* RT_BITMAP */, collect_bitmap_id,
-                       reinterpret_cast<LONG_PTR>(&carried));
     std::set<int> expected;
     for (const ExpectedBitmap& bitmap : expected_bitmaps()) expected.insert(bitmap.id);
-    EXPECT_EQ(carried, expected);
+    EXPECT_EQ(carried_ids(kPng), expected);
+    EXPECT_EQ(carried_ids(MAKEINTRESOURCEW(2) /* RT_BITMAP */), std::set<int>{});
+}
+
+// 8-bit RGB and nothing a decoder could apply on top: no gamma or colour profile, palette or transparency chunk.
+TEST(BitmapResources, EveryImageIsAnEightBitRgbPngOfOnlyIhdrIdatAndIend) {
+    constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    for (int id : carried_ids(kPng)) {
+        SCOPED_TRACE(id);
+        const std::span<const std::uint8_t> png = resource_bytes(id);
+        ASSERT_GT(png.size(), sizeof kSignature + 12 + 13);
+        ASSERT_TRUE(std::equal(std::begin(kSignature), std::end(kSignature), png.begin()));
+        std::vector<std::string> chunks; // consecutive IDAT chunks counted once
+        size_t at = sizeof kSignature;
+        while (at + 12 <= png.size()) {
+            const std::string type(reinterpret_cast<const char*>(&png[at + 4]), 4);
+            if (chunks.empty() || type != "IDAT" || chunks.back() != "IDAT") chunks.push_back(type);
+            at += 12 + big_endian(&png[at]);
+        }
+        EXPECT_EQ(at, png.size());
+        EXPECT_EQ(chunks, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
+        const std::uint8_t* header = &png[sizeof kSignature + 8];
+        EXPECT_EQ(header[8], 8) << "bit depth";
+        EXPECT_EQ(header[9], 2) << "colour type";
+    }
 }
 
 TEST(BitmapResources, StripsHoldFourWholeFrames) {

@@ -11,7 +11,7 @@ from collections import Counter
 from pathlib import Path
 
 DEFINE = re.compile(r"^\s*#define\s+(\w+)\s+(0x[0-9A-Fa-f]+|\d+)\b")
-BITMAP = re.compile(r'^\s*(\d+)\s+BITMAP\s+"([^"]+)"')
+BITMAP = re.compile(r'^\s*(\d+)\s+PNG\s+"([^"]+)"')
 
 # Families whose numbers must not repeat: one resource type each, or the controls of one window.
 FAMILIES = ("IDD_", "IDB_", "IDC_MAIN_", "IDC_ADV_")

@@ -1,10 +1,11 @@
 #include "loaded_bitmap.h"
 
+#include "framework/png_bitmap.h"
+
 namespace dq::test {
 
 LoadedBitmap::LoadedBitmap(int id) {
-    bitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
-                                              LR_CREATEDIBSECTION));
+    bitmap_ = fw::LoadSectionBitmap(static_cast<UINT>(id)).release();
     if (bitmap_ && GetObjectW(bitmap_, sizeof section_, &section_) != sizeof section_) {
         DeleteObject(bitmap_);
         bitmap_ = nullptr;

@@ -1,4 +1,5 @@
-// A bitmap resource of the running program loaded as a DIB section, with direct access to its pixels.
+// A bitmap resource of the running program decoded as the program decodes it, into a DIB section, with direct
+// access to its pixels.
 #pragma once
 
 #include <windows.h>

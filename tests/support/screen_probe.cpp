@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/gdi.h"
+#include "framework/png_bitmap.h"
 
 namespace testsupport {
 namespace {

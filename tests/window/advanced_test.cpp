@@ -10,6 +10,7 @@
 
 #include "card/advanced_snapshot.h"
 #include "framework/gdi.h"
+#include "framework/png_bitmap.h"
 #include "res/resource.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/modal_script.h"

@@ -1,12 +1,19 @@
 #!/usr/bin/python3
-"""Draws the skin window tests' bitmaps (24-bit BMP) into a folder, with the colours of skin_test_images.h.
+"""Draws the skin window tests' bitmaps (PNG, as the program's own) into a folder, with the colours of
+skin_test_images.h.
 
 Usage: skin_test_bitmaps.py HEADER OUTPUT_DIRECTORY
 """
 import os
 import re
-import struct
 import sys
+from pathlib import Path
+
+from PIL import Image
+
+# The program's images are written by the skin generator's PNG writer: the test images take the same form.
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "skin"))
+from output import png_bytes  # noqa: E402
 
 KEY = (255, 0, 255)
 
@@ -17,22 +24,11 @@ def read_colours(header):
         return {m.group(1): tuple(int(m.group(i)) for i in (2, 3, 4)) for m in pattern.finditer(f.read())}
 
 
-def write_bmp(path, width, height, pixel):
+def write_png(path, width, height, pixel):
     """pixel(x, y) gives (r, g, b) with y = 0 at the top."""
-    stride = (width * 3 + 3) & ~3
-    rows = []
-    for y in reversed(range(height)):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(stride - len(row))
-        rows.append(bytes(row))
-    bits = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(bits), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(bits), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + bits)
+    image = Image.new("RGB", (width, height))
+    image.putdata([pixel(x, y) for y in range(height) for x in range(width)])
+    Path(path).write_bytes(png_bytes(image))
 
 
 def corner_cut(width, height, x, y):
@@ -58,9 +54,11 @@ def main():
     def hole(x, y):
         return KEY if (x, y) == (100, 75) or y == 30 else c["kBackground"]
 
-    write_bmp(os.path.join(out, "corners_440x222.bmp"), 440, 222, corners)
-    write_bmp(os.path.join(out, "plain_441x221.bmp"), 441, 221, plain)
-    write_bmp(os.path.join(out, "hole_200x150.bmp"), 200, 150, hole)
+    write_png(os.path.join(out, "corners_440x222.png"), 440, 222, corners)
+    write_png(os.path.join(out, "plain_441x221.png"), 441, 221, plain)
+    write_png(os.path.join(out, "hole_200x150.png"), 200, 150, hole)
+    whole = Path(out, "corners_440x222.png").read_bytes()
+    Path(out, "truncated.png").write_bytes(whole[:len(whole) // 2])
 
     def strip(width):
         frame = width // 4
@@ -74,14 +72,14 @@ def main():
         return pixel
 
     for width, height in ((530, 44), (516, 44), (532, 44), (124, 8)):
-        write_bmp(os.path.join(out, "strip_%dx%d.bmp" % (width, height)), width, height, strip(width))
+        write_png(os.path.join(out, "strip_%dx%d.png" % (width, height)), width, height, strip(width))
 
     for side in ("Left", "Right"):
         def channel(x, y, side=side):
             middle = 10 <= x <= 20 and 2 <= y <= 5
             return c["kChannel%s%s" % (side, "Middle" if middle else "Edge")]
 
-        write_bmp(os.path.join(out, "channel_%s_31x8.bmp" % side.lower()), 31, 8, channel)
+        write_png(os.path.join(out, "channel_%s_31x8.png" % side.lower()), 31, 8, channel)
 
 
 if __name__ == "__main__":

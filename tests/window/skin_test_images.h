@@ -14,9 +14,10 @@ constexpr UINT kLayout = 9001;  // popup, visible; push buttons IDOK and IDCANCE
 // Backgrounds. 440 x 222 with the supplied backgrounds' corners cut (5, 3, 2, 1, 1 pixels) and two near-key
 // pixels at (300, 40) and (301, 40).
 constexpr UINT kCornerBackground = 9101;
-constexpr UINT kPlainBackground = 9102;  // 441 x 221: no key pixel
-constexpr UINT kHoleBackground = 9103;   // 200 x 150: one key pixel at (100, 75), a row of key pixels at y = 30
-constexpr UINT kMissingBitmap = 9999;    // not in the resources
+constexpr UINT kPlainBackground = 9102;    // 441 x 221: no key pixel
+constexpr UINT kHoleBackground = 9103;     // 200 x 150: one key pixel at (100, 75), a row of key pixels at y = 30
+constexpr UINT kMissingBitmap = 9999;      // not in the resources
+constexpr UINT kUndecodableBitmap = 9104;  // the corner background's PNG cut off halfway
 constexpr POINT kNearKeyRedAt{300, 40};
 constexpr POINT kNearKeyGreenAt{301, 40};
 constexpr POINT kHoleAt{100, 75};
@@ -28,10 +29,10 @@ constexpr COLORREF kNearKeyGreen = RGB(255, 1, 255);
 
 // State strips: frame k (k = 0..3, frame width = strip width / 4) is kFrameK with kMarkerK in its first column;
 // the columns after the fourth frame are kStripTail.
-constexpr UINT kStrip530 = 9201;                      // 530 x 44: frames of 132, 2 columns of tail
-constexpr UINT kStrip516 = IDB_APPLY_STRIP;           // 516 x 44: frames of 129
-constexpr UINT kStrip516Second = IDB_CANCEL_STRIP;    // the same picture
-constexpr UINT kStrip532 = IDB_EXIT_OK_STRIP;         // 532 x 44: frames of 133
+constexpr UINT kStrip530 = 9201;                    // 530 x 44: frames of 132, 2 columns of tail
+constexpr UINT kStrip516 = IDB_APPLY_STRIP;         // 516 x 44: frames of 129
+constexpr UINT kStrip516Second = IDB_CANCEL_STRIP;  // the same picture
+constexpr UINT kStrip532 = IDB_EXIT_OK_STRIP;       // 532 x 44: frames of 133
 // IDB_SLIDER_THUMB_STRIP (351), which the slider loads itself: 124 x 8, frames of 31.
 constexpr COLORREF kFrame0 = RGB(30, 160, 60);
 constexpr COLORREF kFrame1 = RGB(250, 200, 20);

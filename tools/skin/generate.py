@@ -11,6 +11,8 @@ import sys
 import tempfile
 from pathlib import Path
 
+from PIL import Image
+
 import codegen
 import icon
 import output
@@ -25,13 +27,14 @@ PREVIEW = Path(__file__).resolve().parent / "preview"
 def write_resources(skin: Skin, res: Path):
     bitmaps = res / "bitmaps"
     bitmaps.mkdir(parents=True, exist_ok=True)
-    wanted = {name for name, _ in skin.bitmaps.values()} | {"bitmaps.rc"}
+    files = {number: (output.png_name(name), image) for number, (name, image) in skin.bitmaps.items()}
+    wanted = {name for name, _ in files.values()} | {"bitmaps.rc"}
     for stale in bitmaps.iterdir():
         if stale.name not in wanted:
             stale.unlink()
-    for name, image in skin.bitmaps.values():
-        output.save_bmp(image, bitmaps / name)
-    listing = [(number, name) for number, (name, _) in skin.bitmaps.items()]
+    for name, image in files.values():
+        (bitmaps / name).write_bytes(output.png_bytes(image))
+    listing = [(number, name) for number, (name, _) in files.items()]
     (bitmaps / "bitmaps.rc").write_text(output.resource_list(listing), encoding="utf-8")
     (res / "icon").mkdir(exist_ok=True)
     (res / "icon" / "DQ_configure.ico").write_bytes(icon.ico_bytes([icon.render(s) for s in icon.SIZES]))
@@ -49,6 +52,24 @@ def source_differences(root: Path) -> list[str]:
             if not (root / relative).is_file() or (root / relative).read_text(encoding="utf-8") != text()]
 
 
+def same_content(made: Path, committed: Path) -> bool:
+    """Images by their decoded pixels, so that another zlib's bytes never count as a change; text as text."""
+    if made.suffix in (".png", ".ico"):
+        with Image.open(made) as a, Image.open(committed) as b:
+            return frames(a) == frames(b)
+    if made.suffix == ".rc":
+        return made.read_text(encoding="utf-8") == committed.read_text(encoding="utf-8")
+    return made.read_bytes() == committed.read_bytes()
+
+
+def frames(image: Image.Image) -> list[tuple]:
+    """Mode, size and pixels of an image, and of each size of an icon."""
+    if image.format == "ICO":
+        sizes = sorted(image.ico.sizes())
+        return [(size, image.ico.getimage(size).convert("RGBA").tobytes()) for size in sizes]
+    return [(image.format, image.mode, image.size, image.tobytes())]
+
+
 def differences(skin: Skin, res: Path) -> list[str]:
     """Files under res/ that do not match what the description draws now."""
     with tempfile.TemporaryDirectory() as fresh:
@@ -58,7 +79,7 @@ def differences(skin: Skin, res: Path) -> list[str]:
             if made.is_file():
                 relative = made.relative_to(fresh)
                 committed = res / relative
-                if not committed.is_file() or committed.read_bytes() != made.read_bytes():
+                if not committed.is_file() or not same_content(made, committed):
                     changed.append(str(relative))
         extra = {p.name for p in (res / "bitmaps").iterdir()} - {p.name for p in (Path(fresh) / "bitmaps").iterdir()}
         return changed + sorted(f"bitmaps/{name} (not drawn any more)" for name in extra)

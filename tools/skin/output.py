@@ -1,5 +1,7 @@
-"""Writing the skin: 24-bit BMP files, the corner keying of backgrounds and the resource list of the bitmaps."""
+"""Writing the skin: PNG files, the corner keying of backgrounds and the resource list of the bitmaps."""
 import math
+import struct
+import zlib
 from fractions import Fraction
 from pathlib import Path
 
@@ -47,15 +49,33 @@ def key_corners(image: Image.Image, scale: Fraction = Fraction(1)) -> Image.Imag
     return keyed
 
 
-def save_bmp(image: Image.Image, path: Path):
+def png_bytes(image: Image.Image) -> bytes:
+    """The image as a PNG of 8-bit RGB (colour type 2) with only IHDR, IDAT and IEND: no gamma or colour profile
+    chunk that would let a decoder correct the colours, no palette, no transparency. The rows go unfiltered: on these
+    flat faces that compresses better than any PNG filter."""
     if image.mode != "RGB":
-        raise ValueError(f"{path.name}: bitmaps are 24-bit RGB")
-    image.save(path, "BMP")
+        raise ValueError("bitmaps are 24-bit RGB")
+    width, height = image.size
+    stride = 3 * width
+    pixels = image.tobytes()
+    rows = b"".join(b"\0" + pixels[y * stride:(y + 1) * stride] for y in range(height))
+
+    def chunk(kind: bytes, data: bytes) -> bytes:
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows, 9))
+            + chunk(b"IEND", b""))
+
+
+def png_name(name: str) -> str:
+    """The file name a bitmap is written under: the skin's name with the PNG suffix."""
+    return str(Path(name).with_suffix(".png"))
 
 
 def resource_list(entries: list[tuple[int, str]]) -> str:
     lines = ["// Written by tools/skin/generate.py together with the images; do not edit by hand.",
              "// Every skin bitmap by its identifier (see resource.h).", ""]
     for number, filename in sorted(entries):
-        lines.append(f'{number} BITMAP "bitmaps/{filename}"')
+        lines.append(f'{number} PNG "bitmaps/{filename}"')
     return "\n".join(lines) + "\n"

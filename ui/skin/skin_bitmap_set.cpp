@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/png_bitmap.h"
+
 namespace skin {
 namespace {
 
@@ -14,14 +16,21 @@ auto FindSlot(Entries& entries, UINT id) {
 }  // namespace
 
 void SkinBitmapSet::Load(std::span<const UINT> ids) {
-  for (UINT id : ids) Acquire(id);
+  // One imaging factory for the whole set.
+  const fw::PngDecoder decoder;
+  for (UINT id : ids) Acquire(decoder, id);
 }
 
 HBITMAP SkinBitmapSet::Acquire(UINT id) {
+  const HBITMAP held = Get(id);
+  return held || id == 0 ? held : Acquire(fw::PngDecoder(), id);
+}
+
+HBITMAP SkinBitmapSet::Acquire(const fw::PngDecoder& decoder, UINT id) {
   if (id == 0) return nullptr;
   auto slot = FindSlot(entries_, id);
   // Entries move when the vector grows, their bitmaps' handles do not.
-  if (slot == entries_.end() || slot->id != id) slot = entries_.insert(slot, Entry{id, fw::LoadSectionBitmap(id)});
+  if (slot == entries_.end() || slot->id != id) slot = entries_.insert(slot, Entry{id, decoder.Section(id)});
   return slot->bitmap.get();
 }
 

@@ -1,5 +1,5 @@
 // The bitmaps of a skinned window that its overlay copies over its buttons and that its image buttons draw
-// from, loaded as sections by resource identifier, each once, and kept until the window's end.
+// from, decoded into sections by resource identifier, each once, and kept until the window's end.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/gdi.h"
+#include "framework/png_bitmap.h"
 
 namespace skin {
 
@@ -22,6 +23,8 @@ class SkinBitmapSet {
   HBITMAP Get(UINT id) const;
 
  private:
+  HBITMAP Acquire(const fw::PngDecoder& decoder, UINT id);
+
   struct Entry {
     UINT id;
     fw::UniqueBitmap bitmap;

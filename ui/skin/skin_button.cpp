@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/png_bitmap.h"
+
 namespace skin {
 namespace {
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "framework/png_bitmap.h"
 #include "res/resource.h"
 #include "ui/skin/nine_slice.h"
 

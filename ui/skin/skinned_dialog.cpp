@@ -1,5 +1,6 @@
 #include "ui/skin/skinned_dialog.h"
 
+#include "framework/png_bitmap.h"
 #include "framework/win_app.h"
 #include "ui/skin/overlay.h"
 #include "ui/skin/window_region.h"

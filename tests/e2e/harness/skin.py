@@ -6,7 +6,7 @@ from PIL import Image
 
 from . import config
 
-_BITMAP_LINE = re.compile(r'^\s*(\w+)\s+BITMAP\s+"([^"]+)"', re.MULTILINE)
+_BITMAP_LINE = re.compile(r'^\s*(\w+)\s+PNG\s+"([^"]+)"', re.MULTILINE)
 _DEFINE = re.compile(r"^\s*#define\s+(\w+)\s+(0x[0-9A-Fa-f]+|\d+)\b", re.MULTILINE)
 
 
@@ -35,6 +35,6 @@ def bitmap(number):
     """Bitmap `number` as an RGB image, exactly as it is in the resources."""
     path = _bitmap_files().get(number)
     if path is None:
-        raise KeyError(f"no BITMAP {number} in the resource scripts")
+        raise KeyError(f"no PNG {number} in the resource scripts")
     with Image.open(path) as image:
         return image.convert("RGB")
