@@ -4,6 +4,7 @@
 
 #include "framework/com.h"
 #include "ui/main/configure_dlg.h"
+#include "ui/main/screen_scale.h"
 
 namespace app {
 
@@ -35,7 +36,8 @@ BOOL CConfigureApp::InitInstance() {
   // The skin's images are decoded through COM: one apartment for the program's life keeps the imaging
   // component loaded from window to window; it ends after the main window's.
   const fw::ScopedComApartment com;
-  main_window::CConfigureDlg mainWindow;
+  // The program is system-DPI-aware (its manifest): the skin's set is chosen once, for the primary screen.
+  main_window::CConfigureDlg mainWindow(main_window::SkinScaleForScreen());
   m_pMainWnd = &mainWindow;
   mainWindow.DoModal();
   m_pMainWnd = nullptr;

@@ -12,9 +12,9 @@ namespace fw {
 namespace {
 
 // The resource's bytes, mapped with the module for as long as it is loaded; empty when there is none.
-std::span<const BYTE> ResourceBytes(UINT id) {
+std::span<const BYTE> ResourceBytes(UINT id, const wchar_t* type) {
   const HMODULE module = ::GetModuleHandleW(nullptr);
-  HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), kPngResourceType);
+  HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
   HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
   const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
   if (!bytes) return {};
@@ -29,8 +29,8 @@ struct DecodedImage {
 
 // The PNG decoder named by its version-1 class rather than chosen by the factory: later decoders do not exist
 // on Windows 7. The converter gives 24bppBGR, a DIB's byte order, whatever the file stores.
-DecodedImage Decode(IWICImagingFactory& factory, UINT id) {
-  const std::span<const BYTE> bytes = ResourceBytes(id);
+DecodedImage Decode(IWICImagingFactory& factory, UINT id, const wchar_t* type) {
+  const std::span<const BYTE> bytes = ResourceBytes(id, type);
   UniqueCom<IWICStream> stream;
   UniqueCom<IWICBitmapDecoder> decoder;
   UniqueCom<IWICBitmapFrameDecode> frame;
@@ -84,7 +84,7 @@ void ReverseRows(const DecodedImage& image, BYTE* bits) {
 
 }  // namespace
 
-PngDecoder::PngDecoder() {
+PngDecoder::PngDecoder(const wchar_t* resourceType) : resourceType_(resourceType) {
   if (apartment_.usable())
     ::CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory_.put()));
 }
@@ -94,7 +94,7 @@ PngDecoder::~PngDecoder() = default;
 // Sections bottom-up, as a bitmap file's were: code that reads a section's rows finds them where it always did.
 UniqueBitmap PngDecoder::Section(UINT id) const {
   if (!factory_) return {};
-  const DecodedImage image = Decode(*factory_.get(), id);
+  const DecodedImage image = Decode(*factory_.get(), id, resourceType_);
   if (!image.pixels) return {};
   const BITMAPINFO format = DibFormat(image, kBottomUp);
   void* bits = nullptr;
@@ -106,7 +106,7 @@ UniqueBitmap PngDecoder::Section(UINT id) const {
 
 UniqueBitmap PngDecoder::DeviceBitmap(UINT id) const {
   if (!factory_) return {};
-  const DecodedImage image = Decode(*factory_.get(), id);
+  const DecodedImage image = Decode(*factory_.get(), id, resourceType_);
   if (!image.pixels) return {};
   std::vector<BYTE> bits(std::size_t{image.stride} * image.height);
   if (!CopyRows(image, bits.data())) return {};
@@ -116,8 +116,10 @@ UniqueBitmap PngDecoder::DeviceBitmap(UINT id) const {
       ::CreateDIBitmap(screen.get(), &format.bmiHeader, CBM_INIT, bits.data(), &format, DIB_RGB_COLORS));
 }
 
-UniqueBitmap LoadSectionBitmap(UINT id) { return PngDecoder().Section(id); }
+UniqueBitmap LoadSectionBitmap(UINT id, const wchar_t* resourceType) { return PngDecoder(resourceType).Section(id); }
 
-UniqueBitmap LoadDeviceBitmap(UINT id) { return PngDecoder().DeviceBitmap(id); }
+UniqueBitmap LoadDeviceBitmap(UINT id, const wchar_t* resourceType) {
+  return PngDecoder(resourceType).DeviceBitmap(id);
+}
 
 }  // namespace fw

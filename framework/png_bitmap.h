@@ -12,14 +12,15 @@ struct IWICImagingFactory;
 
 namespace fw {
 
-// The resource type under which the images are stored.
+// The resource type under which the images are stored; each larger set of the skin has a type of its own.
 inline constexpr wchar_t kPngResourceType[] = L"PNG";
 
 // Decodes any number of images with one imaging factory, for a batch (a window's set of skin bitmaps). The
 // thread needs no COM set-up of its own: the decoder joins an apartment for its life.
 class PngDecoder {
  public:
-  PngDecoder();
+  // Decodes the images of one resource type (one set of the skin), which must outlive the decoder.
+  explicit PngDecoder(const wchar_t* resourceType = kPngResourceType);
   ~PngDecoder();
   PngDecoder(const PngDecoder&) = delete;
   PngDecoder& operator=(const PngDecoder&) = delete;
@@ -30,12 +31,13 @@ class PngDecoder {
   UniqueBitmap DeviceBitmap(UINT id) const;
 
  private:
+  const wchar_t* resourceType_;
   ScopedComApartment apartment_;  // outlives the factory
   UniqueCom<IWICImagingFactory> factory_;
 };
 
 // One image, with a decoder of its own.
-UniqueBitmap LoadSectionBitmap(UINT id);
-UniqueBitmap LoadDeviceBitmap(UINT id);
+UniqueBitmap LoadSectionBitmap(UINT id, const wchar_t* resourceType = kPngResourceType);
+UniqueBitmap LoadDeviceBitmap(UINT id, const wchar_t* resourceType = kPngResourceType);
 
 }  // namespace fw

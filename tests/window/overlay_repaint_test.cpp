@@ -77,7 +77,7 @@ HWND VisibleButton(HWND window, UINT id) {
 // image, then has both buttons redraw themselves and expects both images back without another pointer move.
 void ExpectOverlayBackAfterRepaint(HWND window, const skin::ButtonLayout& choice, POINT marker, UINT markerBitmap,
                                    const skin::ButtonLayout& hovered) {
-  const SIZE markerSize = main_window::kLayout.marker;  // both windows draw the same size
+  const SIZE markerSize = main_window::LayoutAt({}).marker;  // both windows draw the same size
   ASSERT_TRUE(testsupport::ClickInWindow(window, choice.at.x + choice.size.cx / 2, choice.at.y + choice.size.cy / 2))
       << RealInput::LastError();
   const POINT origin = testsupport::WindowOrigin(window);
@@ -115,7 +115,7 @@ TEST_F(OverlayRepaint, MainWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraw
 
 TEST_F(OverlayRepaint, AdvancedWindowPutsMarkersAndHoverImagesBackAfterAButtonRedraws) {
   const skin::Choice& gps = *skin::FindChoice(advanced::ChoiceButtons(), IDC_ADV_GPS_0 + 1);
-  const advanced::ActionButton& ok = advanced::kOkButton;
+  const advanced::ActionButton& ok = advanced::ActionButtons()[advanced::kOkIndex];
   const int32_t zeros[card::kAdvancedCount] = {};
   card::StoreAdvancedSnapshot(zeros);
   advanced::TheAdvancedWindowRect() = {100, 50, 582, 833};

@@ -7,19 +7,20 @@
 
 #include "ui/advanced/advanced_layout.h"
 #include "ui/skin/button_layout.h"
+#include "ui/skin/skin_scale.h"
 
 namespace advanced {
 
+static_assert(std::size(layout::kLayouts) == skin::kSkinScaleCount, "a layout for every set of the skin");
+
+// The window's geometry in the pixels of the set at `scale`.
+constexpr const layout::Layout& LayoutAt(skin::SkinScale scale) { return layout::kLayouts[scale.index]; }
+
 using ActionButton = skin::ButtonLayout;
 
-// The skin is drawn at 100 %.
-inline constexpr const layout::Layout& kLayout = layout::kLayouts[0];
-
 // In the order the hover overlay draws them: the close cross at the top right, then OK.
-inline constexpr auto& kActionButtons = kLayout.actions;
+constexpr const auto& ActionButtons(skin::SkinScale scale = {}) { return LayoutAt(scale).actions; }
 constexpr size_t kCancelIndex = 0, kOkIndex = 1;
-inline constexpr const ActionButton& kCancelButton = kActionButtons[kCancelIndex];
-inline constexpr const ActionButton& kOkButton = kActionButtons[kOkIndex];
-static_assert(kCancelButton.id == IDCANCEL && kOkButton.id == IDOK);
+static_assert(ActionButtons()[kCancelIndex].id == IDCANCEL && ActionButtons()[kOkIndex].id == IDOK);
 
 }  // namespace advanced

@@ -34,9 +34,10 @@ std::span<const fw::MessageEntry<CAdvanceDlg>> CAdvanceDlg::MessageTable() {
   return kEntries;
 }
 
-CAdvanceDlg::CAdvanceDlg()
-    : WithMessageTable(IDD_ADVANCED, IDB_ADV_BACKGROUND),
-      overlay_(*this, OverlayTables(), [this](card::SettingRow row) { return working_[SlotOf(row)]; }) {
+CAdvanceDlg::CAdvanceDlg(skin::SkinScale scale)
+    : WithMessageTable(IDD_ADVANCED, IDB_ADV_BACKGROUND, nullptr, scale),
+      overlay_(
+          *this, OverlayTables(scale), [this](card::SettingRow row) { return working_[SlotOf(row)]; }, scale) {
   RegisterTrackbarClass();
   card::LoadAdvancedSnapshot(working_);
   snappedSliderPosition_ = SnappedSliderPosition(working_[kPartitionTerritorySlot]);
@@ -63,7 +64,8 @@ void CAdvanceDlg::PlaceBesideMainWindow() {
 }
 
 void CAdvanceDlg::SetUpPartitionSlider() {
-  const RECT& place = kLayout.slider;
+  const layout::Layout& layout = LayoutAt(Scale());
+  const RECT& place = layout.slider;
   RECT rect = place;
   if (sliderPlaceholder_.m_hWnd) {
     sliderPlaceholder_.SetWindowPos(nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
@@ -73,9 +75,9 @@ void CAdvanceDlg::SetUpPartitionSlider() {
     sliderPlaceholder_.DestroyWindow();
   }
   slider_.Create(rect, m_hWnd, IDC_ADV_PARTITION_SLIDER);
-  slider_.SetChannelBand(kLayout.sliderBandRight, kLayout.sliderBandHeight);
-  slider_.LoadThumbBitmap();
-  slider_.LoadChannelBitmaps(IDB_SLIDER_CHANNEL_LEFT, IDB_SLIDER_CHANNEL_RIGHT);
+  slider_.SetChannelBand(layout.sliderBandRight, layout.sliderBandHeight);
+  slider_.LoadThumbBitmap(Scale());
+  slider_.LoadChannelBitmaps(IDB_SLIDER_CHANNEL_LEFT, IDB_SLIDER_CHANNEL_RIGHT, Scale());
   if (working_[kMemoryPartitionSlot] == 0) {
     slider_.SetPos(kDefaultSliderPosition);
     EnableSlider(false);
@@ -91,7 +93,7 @@ void CAdvanceDlg::EnableSlider(bool enable) {
 }
 
 void CAdvanceDlg::OnChoice(UINT id) {
-  const skin::Choice* choice = skin::FindChoice(ChoiceButtons(), id);
+  const skin::Choice* choice = skin::FindChoice(ChoiceButtons(Scale()), id);
   if (!choice) return;  // the table routes only its own identifiers here
   working_[SlotOf(choice->row)] = choice->value;
   overlay_.RefreshAfterChoice();
@@ -132,7 +134,7 @@ BOOL CAdvanceDlg::PreTranslateMessage(MSG* msg) {
 }
 
 void CAdvanceDlg::OnOK() {
-  dialogs::CNoticeMessageDlg notice(this);
+  dialogs::CNoticeMessageDlg notice(Scale(), this);
   if (notice.DoModal() == IDOK) {
     card::ApplyPartitionRule(working_);  // the default split stores the default territory
     card::StoreAdvancedSnapshot(working_);

@@ -21,7 +21,8 @@ namespace advanced {
 
 class CAdvanceDlg : public fw::WithMessageTable<CAdvanceDlg, skin::CSkinnedDialog> {
  public:
-  CAdvanceDlg();
+  // Shows the skin's set at `scale`, the main window's.
+  explicit CAdvanceDlg(skin::SkinScale scale = {});
 
   // Besides the frame's filter (keys, and the overlay's hover images and refresh on release): a left-button
   // release also schedules the slider snap.

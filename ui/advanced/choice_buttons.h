@@ -11,6 +11,7 @@
 #include "card/settings_table.h"
 #include "ui/skin/choice.h"
 #include "ui/skin/overlay_plan.h"
+#include "ui/skin/skin_scale.h"
 
 namespace advanced {
 
@@ -31,11 +32,12 @@ enum AdvancedSlot : int {
 // The Working copy's slot of a setting row of the advanced window.
 constexpr int SlotOf(card::SettingRow row) { return row - card::kFirstAdvancedRow; }
 
-// Every Choice button, group by group in the order of creation, within a group from left to right.
-std::span<const skin::Choice> ChoiceButtons();
+// Every Choice button, group by group in the order of creation, within a group from left to right, in the
+// pixels of the skin's set at `scale`.
+std::span<const skin::Choice> ChoiceButtons(skin::SkinScale scale = {});
 
 // What the advanced window's overlay draws from: Cancel and OK, the Choice buttons and its Selection marker.
-const skin::OverlayTables& OverlayTables();
+const skin::OverlayTables& OverlayTables(skin::SkinScale scale = {});
 
 // The Choice buttons' control identifiers, the hidden ones included: the commands the window handles as a choice.
 std::span<const UINT> ChoiceIds();

@@ -4,7 +4,7 @@
 
 namespace dialogs {
 
-CExitMessageDlg::CExitMessageDlg(fw::CWnd* parent)
-    : COkMessageBox(IDD_EXIT_MESSAGE, IDB_EXIT_BACKGROUND, IDB_EXIT_OK_STRIP, parent) {}
+CExitMessageDlg::CExitMessageDlg(skin::SkinScale scale, fw::CWnd* parent)
+    : COkMessageBox(IDD_EXIT_MESSAGE, IDB_EXIT_BACKGROUND, IDB_EXIT_OK_STRIP, parent, scale) {}
 
 }  // namespace dialogs

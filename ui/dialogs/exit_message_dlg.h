@@ -8,7 +8,7 @@ namespace dialogs {
 
 class CExitMessageDlg : public COkMessageBox {
  public:
-  explicit CExitMessageDlg(fw::CWnd* parent = nullptr);
+  explicit CExitMessageDlg(skin::SkinScale scale = {}, fw::CWnd* parent = nullptr);
 };
 
 }  // namespace dialogs

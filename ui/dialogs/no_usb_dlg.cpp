@@ -4,6 +4,7 @@
 
 namespace dialogs {
 
-CNoUsbDlg::CNoUsbDlg(fw::CWnd* parent) : COkMessageBox(IDD_NO_USB, IDB_NO_USB_BACKGROUND, IDB_NO_USB_OK_STRIP, parent) {}
+CNoUsbDlg::CNoUsbDlg(skin::SkinScale scale, fw::CWnd* parent)
+    : COkMessageBox(IDD_NO_USB, IDB_NO_USB_BACKGROUND, IDB_NO_USB_OK_STRIP, parent, scale) {}
 
 }  // namespace dialogs

@@ -8,7 +8,7 @@ namespace dialogs {
 
 class CNoUsbDlg : public COkMessageBox {
  public:
-  explicit CNoUsbDlg(fw::CWnd* parent = nullptr);
+  explicit CNoUsbDlg(skin::SkinScale scale = {}, fw::CWnd* parent = nullptr);
 };
 
 }  // namespace dialogs

@@ -6,8 +6,8 @@
 
 namespace dialogs {
 
-CNoticeMessageDlg::CNoticeMessageDlg(fw::CWnd* parent)
-    : CSkinnedDialog(IDD_NOTICE_MESSAGE, IDB_NOTICE_BACKGROUND, parent) {}
+CNoticeMessageDlg::CNoticeMessageDlg(skin::SkinScale scale, fw::CWnd* parent)
+    : CSkinnedDialog(IDD_NOTICE_MESSAGE, IDB_NOTICE_BACKGROUND, parent, scale) {}
 
 void CNoticeMessageDlg::DoDataExchange() {
   applyButton_.SubclassDlgItem(IDOK, m_hWnd);
@@ -17,10 +17,10 @@ void CNoticeMessageDlg::DoDataExchange() {
 BOOL CNoticeMessageDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   const skin::TemplateButton buttons[] = {
-      {&applyButton_, IDOK, layout::kLayouts[0].apply, IDB_APPLY_STRIP},
-      {&cancelButton_, IDCANCEL, layout::kLayouts[0].cancel, IDB_CANCEL_STRIP},
+      {&applyButton_, IDOK, layout::kLayouts[Scale().index].apply, IDB_APPLY_STRIP},
+      {&cancelButton_, IDCANCEL, layout::kLayouts[Scale().index].cancel, IDB_CANCEL_STRIP},
   };
-  skin::ReplaceTemplateButtons(m_hWnd, buttons);
+  skin::ReplaceTemplateButtons(m_hWnd, buttons, Scale());
   GiveOverlapToRightButton(applyButton_, cancelButton_);
   return TRUE;
 }

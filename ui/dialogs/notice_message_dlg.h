@@ -9,7 +9,7 @@ namespace dialogs {
 
 class CNoticeMessageDlg : public skin::CSkinnedDialog {
  public:
-  explicit CNoticeMessageDlg(fw::CWnd* parent = nullptr);
+  explicit CNoticeMessageDlg(skin::SkinScale scale = {}, fw::CWnd* parent = nullptr);
 
  protected:
   void DoDataExchange() override;

@@ -9,9 +9,9 @@ void COkMessageBox::DoDataExchange() { okButton_.SubclassDlgItem(IDOK, m_hWnd); 
 BOOL COkMessageBox::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   const skin::TemplateButton buttons[] = {
-      {&okButton_, IDOK, layout::kLayouts[0].ok, okStripId_},
+      {&okButton_, IDOK, layout::kLayouts[Scale().index].ok, okStripId_},
   };
-  skin::ReplaceTemplateButtons(m_hWnd, buttons);
+  skin::ReplaceTemplateButtons(m_hWnd, buttons, Scale());
   return TRUE;
 }
 

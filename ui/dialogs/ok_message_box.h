@@ -9,8 +9,8 @@ namespace dialogs {
 
 class COkMessageBox : public skin::CSkinnedDialog {
  protected:
-  COkMessageBox(UINT templateId, UINT backgroundId, UINT okStripId, fw::CWnd* parent)
-      : CSkinnedDialog(templateId, backgroundId, parent), okStripId_(okStripId) {}
+  COkMessageBox(UINT templateId, UINT backgroundId, UINT okStripId, fw::CWnd* parent, skin::SkinScale scale)
+      : CSkinnedDialog(templateId, backgroundId, parent, scale), okStripId_(okStripId) {}
 
   void DoDataExchange() override;
   BOOL OnInitDialog() override;

@@ -1,5 +1,8 @@
 #include "ui/dialogs/world_time_dlg.h"
 
+#include <algorithm>
+
+#include "framework/screen.h"
 #include "res/resource.h"
 #include "ui/dialogs/button_overlap.h"
 #include "ui/dialogs/dialog_layout.h"
@@ -17,8 +20,8 @@ std::span<const fw::MessageEntry<CWorldTimeDlg>> CWorldTimeDlg::MessageTable() {
   return kEntries;
 }
 
-CWorldTimeDlg::CWorldTimeDlg(int initialIndex, fw::CWnd* parent)
-    : WithMessageTable(IDD_WORLD_TIME, IDB_WORLD_TIME_BACKGROUND, parent),
+CWorldTimeDlg::CWorldTimeDlg(int initialIndex, skin::SkinScale scale, fw::CWnd* parent)
+    : WithMessageTable(IDD_WORLD_TIME, IDB_WORLD_TIME_BACKGROUND, parent, scale),
       chosenIndex_(initialIndex == -1 ? kDefaultTimeZone : initialIndex) {}
 
 void CWorldTimeDlg::DoDataExchange() {
@@ -29,16 +32,40 @@ void CWorldTimeDlg::DoDataExchange() {
 
 BOOL CWorldTimeDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
+  FitListToSkin();
   for (int i = 0; i < kTimeZoneCount; ++i) list_.AddString(TimeZoneText(i));
   list_.SetCurSel(chosenIndex_);
   const skin::TemplateButton buttons[] = {
-      {&applyButton_, IDOK, layout::kLayouts[0].apply, IDB_APPLY_STRIP},
-      {&cancelButton_, IDCANCEL, layout::kLayouts[0].cancel, IDB_CANCEL_STRIP},
+      {&applyButton_, IDOK, layout::kLayouts[Scale().index].apply, IDB_APPLY_STRIP},
+      {&cancelButton_, IDCANCEL, layout::kLayouts[Scale().index].cancel, IDB_CANCEL_STRIP},
   };
-  skin::ReplaceTemplateButtons(m_hWnd, buttons);
+  skin::ReplaceTemplateButtons(m_hWnd, buttons, Scale());
   GiveOverlapToRightButton(applyButton_, cancelButton_);
   chosenIndex_ = -1;
   return TRUE;
+}
+
+void CWorldTimeDlg::FitListToSkin() {
+  // The dialog manager places the list from the layout's dialog units in the dialog's font at the screen's DPI:
+  // with the 100 % skin on a 96-DPI screen that is where the background leaves room for it. Any other set, or the
+  // 100 % set on a denser screen, gets the list at the skin's own rectangle in a font of the skin's size.
+  constexpr int kLayoutDpi = 96;
+  if (Scale().index == 0 && fw::ScreenDpi() == kLayoutDpi) return;
+  const layout::Layout& place = layout::kLayouts[Scale().index];
+  LOGFONTW font{};
+  const auto current = reinterpret_cast<HFONT>(list_.SendMessage(WM_GETFONT));
+  if (!current || !::GetObjectW(current, sizeof font, &font))
+    ::lstrcpynW(font.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
+  font.lfHeight = -place.listFontHeight;
+  font.lfWidth = 0;
+  listFont_.reset(::CreateFontIndirectW(&font));
+  if (listFont_) list_.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+  // A drop-down list's height is its dropped height; the closed box takes its own from the font.
+  RECT dropped{};
+  list_.SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  const RECT& rect = place.timeZoneList;
+  const int height = static_cast<int>(std::max(dropped.bottom - dropped.top, rect.bottom - rect.top));
+  list_.SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CWorldTimeDlg::OnApply() {

@@ -27,13 +27,13 @@ void FormatClockText(const ClockFields& fields, wchar_t (&text)[kClockTextCapaci
   const bool afternoon = fields.hour >= 12;
   int hour12 = afternoon ? fields.hour - 12 : fields.hour;
   if (hour12 == 0) hour12 = 12;
-  std::swprintf(text, kClockTextCapacity, L"%04d-%02d-%02d %ls %02d: %02d: %02d", fields.year, fields.month,
-                fields.day, afternoon ? L"PM" : L"AM", hour12, fields.minute, fields.second);
+  std::swprintf(text, kClockTextCapacity, L"%04d-%02d-%02d %ls %02d: %02d: %02d", fields.year, fields.month, fields.day,
+                afternoon ? L"PM" : L"AM", hour12, fields.minute, fields.second);
 }
 
-RECT ClockRepaintRect(int32_t dateChanged, int secondsDrawnAt) {
-  RECT rect = kClockLineRect;
-  if (!dateChanged) rect.left = std::clamp(secondsDrawnAt, static_cast<int>(kClockLineRect.left), kClockSecondsLeft);
+RECT ClockRepaintRect(const layout::Layout& layout, int32_t dateChanged, int secondsDrawnAt) {
+  RECT rect = layout.clockLine;
+  if (!dateChanged) rect.left = std::clamp(secondsDrawnAt, static_cast<int>(rect.left), layout.clockSecondsLeft);
   return rect;
 }
 

@@ -18,9 +18,6 @@ struct ClockFields {
 
 constexpr size_t kClockTextCapacity = 1000;
 
-// The line's rectangle in the main window; while only the second changes, the part from kClockSecondsLeft on.
-constexpr RECT kClockLineRect = layout::kLayouts[0].clockLine;
-constexpr int kClockSecondsLeft = layout::kLayouts[0].clockSecondsLeft;
 // The line's last two characters are the seconds.
 constexpr size_t kClockSecondsLength = 2;
 
@@ -31,10 +28,12 @@ int CompareClock(const SYSTEMTIME& now, ClockFields& fields, int32_t& dateChange
 // "2012-11-30 PM 03: 07: 09": date, day half, 12-hour clock (0 and 12 show as 12), minute, second.
 void FormatClockText(const ClockFields& fields, wchar_t (&text)[kClockTextCapacity]);
 
-// The part of the line to repaint after a change. `secondsDrawnAt` is where the last paint put the seconds:
-// x = 410 holds for the line's intended font (bold Gulim), but where Windows lacks that font its substitute
-// is narrower and the seconds sit further left, and a repaint from 410 alone would freeze them on screen.
-RECT ClockRepaintRect(int32_t dateChanged, int secondsDrawnAt = kClockSecondsLeft);
+// The part of the line (`layout.clockLine`) to repaint after a change: the whole line, or while only the second
+// changes the part from the seconds on. `secondsDrawnAt` is where the last paint put the seconds:
+// `layout.clockSecondsLeft` (410 at 100 %) holds for the line's intended font (bold Gulim), but where Windows
+// lacks that font its substitute is narrower and the seconds sit further left, and a repaint from there alone
+// would freeze them on screen.
+RECT ClockRepaintRect(const layout::Layout& layout, int32_t dateChanged, int secondsDrawnAt);
 
 // The "Time zone" setting is an index into the picker's 25 offsets; the picker opens at 21 (UTC+09:00) for a
 // stored value outside 0..24.

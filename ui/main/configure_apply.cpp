@@ -37,12 +37,12 @@ void CConfigureDlg::OnOK() {
   ::Sleep(3000);
   wait.End();
   CSkinnedDialog::OnOK();
-  dialogs::CExitMessageDlg closingMessage(this);
+  dialogs::CExitMessageDlg closingMessage(Scale(), this);
   closingMessage.DoModal();
 }
 
 void CConfigureDlg::OnCardNotWritable() {
-  dialogs::CNoUsbDlg noCard(this);
+  dialogs::CNoUsbDlg noCard(Scale(), this);
   noCard.DoModal();
 }
 

@@ -14,14 +14,14 @@ int CConfigureDlg::CompareClockStep() {
 
 void CConfigureDlg::FormatClockStep() {
   FormatClockText(clock_, clockText_);
-  InvalidateRect(ClockRepaintRect(dateChanged_, clockSecondsDrawnAt_), true);
+  InvalidateRect(ClockRepaintRect(layout_, dateChanged_, clockSecondsDrawnAt_), true);
 }
 
 void CConfigureDlg::OnSystemTime() { StartDateTimeSettings(); }
 
 void CConfigureDlg::OnWorldTime() {
   timeZoneIndex_ = PickerStartIndex(card::GetSetting(card::kTimeZone));
-  dialogs::CWorldTimeDlg picker(timeZoneIndex_, this);
+  dialogs::CWorldTimeDlg picker(timeZoneIndex_, Scale(), this);
   if (picker.DoModal() == IDOK) {
     if (picker.ChosenIndex() == -1) return;  // confirmed without a choice: nothing changes
     timeZoneIndex_ = picker.ChosenIndex();

@@ -21,9 +21,9 @@ namespace {
 constexpr COLORREF kVersionTextColour = RGB(0, 0, 0);
 constexpr COLORREF kClockTextColour = RGB(204, 204, 204);
 
-fw::UniqueFont CreateTextFont() {
-  return fw::UniqueFont(::CreateFontW(kLayout.textHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"굴림"));
+fw::UniqueFont CreateTextFont(int height) {
+  return fw::UniqueFont(::CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"굴림"));
 }
 
 void DrawLine(HDC dc, const wchar_t* text, const RECT& rect) {
@@ -63,10 +63,12 @@ std::span<const fw::MessageEntry<CConfigureDlg>> CConfigureDlg::MessageTable() {
   return kEntries;
 }
 
-CConfigureDlg::CConfigureDlg()
-    : WithMessageTable(IDD_MAIN, IDB_MAIN_BACKGROUND),
-      overlay_(*this, OverlayTables(), &StoredSetting),
-      icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
+CConfigureDlg::CConfigureDlg(skin::SkinScale scale)
+    : WithMessageTable(IDD_MAIN, IDB_MAIN_BACKGROUND, nullptr, scale),
+      layout_(LayoutAt(scale)),
+      overlay_(*this, OverlayTables(scale), &StoredSetting, scale),
+      icon_(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      clockSecondsDrawnAt_(layout_.clockSecondsLeft) {
   AttachOverlay(overlay_);
 }
 
@@ -104,7 +106,7 @@ BOOL CConfigureDlg::OnInitDialog() {
 
 void CConfigureDlg::ApplySmallScreenRule() {
   const auto position =
-      SmallScreenPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), GetWindowRect());
+      SmallScreenPosition(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), GetWindowRect(), Scale());
   if (position) SetWindowPos(nullptr, position->x, position->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
@@ -116,17 +118,17 @@ void CConfigureDlg::OnPaint() {
 }
 
 void CConfigureDlg::PaintTexts(HDC dc) {
-  fw::UniqueFont font = CreateTextFont();
+  fw::UniqueFont font = CreateTextFont(layout_.textHeight);
   fw::ScopedSelect selectFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, kVersionTextColour);
-  DrawVersionLine(dc, L"Model", card::ModelText(), kLayout.modelLine);
-  DrawVersionLine(dc, L"Firmware", card::FirmwareText(), kLayout.firmwareLine);
+  DrawVersionLine(dc, L"Model", card::ModelText(), layout_.modelLine);
+  DrawVersionLine(dc, L"Firmware", card::FirmwareText(), layout_.firmwareLine);
   ::SetTextColor(dc, kClockTextColour);
-  DrawLine(dc, clockText_, kClockLineRect);
+  DrawLine(dc, clockText_, layout_.clockLine);
   const size_t length = std::wcslen(clockText_);
   const size_t beforeSeconds = length > kClockSecondsLength ? length - kClockSecondsLength : 0;
-  clockSecondsDrawnAt_ = kClockLineRect.left + TextWidth(dc, clockText_, beforeSeconds);
+  clockSecondsDrawnAt_ = layout_.clockLine.left + TextWidth(dc, clockText_, beforeSeconds);
 }
 
 LRESULT CConfigureDlg::OnSysCommand(WPARAM command, LPARAM) {
@@ -151,14 +153,14 @@ void CConfigureDlg::OnClockTimer() {
 }
 
 void CConfigureDlg::OnChoice(UINT id) {
-  const skin::Choice* choice = skin::FindChoice(ChoiceButtons(), id);
+  const skin::Choice* choice = skin::FindChoice(ChoiceButtons(Scale()), id);
   if (!choice) return;
   card::SetSetting(choice->row, choice->value);
   overlay_.RefreshAfterChoice();
 }
 
 void CConfigureDlg::OnAdvanced() {
-  advanced::CAdvanceDlg advancedWindow;
+  advanced::CAdvanceDlg advancedWindow(Scale());
   // The advanced window opens at this window's top-right corner.
   const RECT rect = GetWindowRect();
   advanced::TheAdvancedWindowRect() = {rect.left, rect.top, rect.right, rect.bottom};

@@ -30,7 +30,8 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
                       private card::CardWriteFailureSink,
                       private card::VolumeOpenErrorSink {
  public:
-  CConfigureDlg();
+  // Shows the skin's set at `scale`, as do the windows it opens.
+  explicit CConfigureDlg(skin::SkinScale scale = {});
 
   const wchar_t* ClockText() const { return clockText_; }
 
@@ -75,7 +76,8 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   friend WithMessageTable;
   static std::span<const fw::MessageEntry<CConfigureDlg>> MessageTable();
 
-  skin::Overlay overlay_;  // the buttons and what is drawn over them
+  const layout::Layout& layout_;  // the geometry of the window's set
+  skin::Overlay overlay_;         // the buttons and what is drawn over them
   HICON icon_;
   int32_t advancedValues_[card::kAdvancedCount] = {};
   ClockFields clock_;
@@ -86,7 +88,7 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   wchar_t clockText_[kClockTextCapacity] = {};
   int32_t refreshArmed_ = 1;
   int32_t dateChanged_ = 1;
-  int clockSecondsDrawnAt_ = kClockSecondsLeft;  // measured by each paint
+  int clockSecondsDrawnAt_;  // measured by each paint
 };
 
 }  // namespace main_window

@@ -18,10 +18,11 @@ bool IsButtonHeldDown(HWND window) {
 
 }  // namespace
 
-Overlay::Overlay(const fw::CWnd& window, const OverlayTables& tables, StoredValue stored)
+Overlay::Overlay(const fw::CWnd& window, const OverlayTables& tables, StoredValue stored, SkinScale scale)
     : window_(window),
       tables_(tables),
       stored_(std::move(stored)),
+      bitmaps_(scale),
       actionButtons_(std::make_unique<fw::CBitmapButton[]>(tables.actions.size())),
       choiceButtons_(std::make_unique<fw::CBitmapButton[]>(tables.choices.size())) {}
 

@@ -23,8 +23,9 @@ constexpr UINT kOverlayRefreshDelay = 30;
 
 class Overlay {
  public:
-  // `window` is the owner, `tables` outlive the overlay, `stored` reads the values the choices show.
-  Overlay(const fw::CWnd& window, const OverlayTables& tables, StoredValue stored);
+  // `window` is the owner, `tables` outlive the overlay, `stored` reads the values the choices show; the images
+  // come from the skin's set at `scale`, which the tables' geometry belongs to.
+  Overlay(const fw::CWnd& window, const OverlayTables& tables, StoredValue stored, SkinScale scale = {});
   Overlay(const Overlay&) = delete;
   Overlay& operator=(const Overlay&) = delete;
 

@@ -17,13 +17,13 @@ auto FindSlot(Entries& entries, UINT id) {
 
 void SkinBitmapSet::Load(std::span<const UINT> ids) {
   // One imaging factory for the whole set.
-  const fw::PngDecoder decoder;
+  const fw::PngDecoder decoder(scale_.ResourceType());
   for (UINT id : ids) Acquire(decoder, id);
 }
 
 HBITMAP SkinBitmapSet::Acquire(UINT id) {
   const HBITMAP held = Get(id);
-  return held || id == 0 ? held : Acquire(fw::PngDecoder(), id);
+  return held || id == 0 ? held : Acquire(fw::PngDecoder(scale_.ResourceType()), id);
 }
 
 HBITMAP SkinBitmapSet::Acquire(const fw::PngDecoder& decoder, UINT id) {

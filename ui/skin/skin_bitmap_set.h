@@ -9,11 +9,15 @@
 
 #include "framework/gdi.h"
 #include "framework/png_bitmap.h"
+#include "ui/skin/skin_scale.h"
 
 namespace skin {
 
 class SkinBitmapSet {
  public:
+  // The images of one set of the skin.
+  explicit SkinBitmapSet(SkinScale scale = {}) : scale_(scale) {}
+
   // Loads every bitmap of `ids` that the set does not hold yet; one that cannot be loaded stays null. What the
   // set holds it keeps, so a handle it has handed out stays valid as long as the set lives.
   void Load(std::span<const UINT> ids);
@@ -29,6 +33,7 @@ class SkinBitmapSet {
     UINT id;
     fw::UniqueBitmap bitmap;
   };
+  SkinScale scale_;
   std::vector<Entry> entries_;  // sorted by id
 };
 

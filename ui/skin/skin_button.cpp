@@ -30,9 +30,9 @@ bool CSkinButton::Create(const RECT& rect, HWND parent, UINT id) {
   return CButton::Create(L"", WS_CHILD | WS_VISIBLE, rect, parent, id);
 }
 
-void CSkinButton::SetStripBitmap(UINT id) {
+void CSkinButton::SetStripBitmap(UINT id, SkinScale scale) {
   strip_.reset();
-  strip_ = fw::LoadDeviceBitmap(id);
+  strip_ = fw::LoadDeviceBitmap(id, scale.ResourceType());
   if (strip_ && m_hWnd) Invalidate(true);
 }
 
@@ -97,7 +97,7 @@ void CSkinButton::OnMouseMove(UINT, POINT) {
   Default();
 }
 
-void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons) {
+void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons, SkinScale scale) {
   // The layout's own window for each entry: the bound one, or the layout control by its ID.
   auto layoutWindow = [dialog](const TemplateButton& entry) {
     return entry.button->m_hWnd ? entry.button->m_hWnd : ::GetDlgItem(dialog, static_cast<int>(entry.id));
@@ -126,7 +126,7 @@ void ReplaceTemplateButtons(HWND dialog, std::span<const TemplateButton> buttons
       ::ShowWindow(layout, SW_SHOWNA);
     }
   }
-  for (const TemplateButton& entry : buttons) entry.button->SetStripBitmap(entry.strip);
+  for (const TemplateButton& entry : buttons) entry.button->SetStripBitmap(entry.strip, scale);
 }
 
 }  // namespace skin

@@ -107,8 +107,8 @@ void CSkinSlider::OnLButtonUp(UINT, POINT at) {
   Default();
 }
 
-int CSkinSlider::LoadThumbBitmap() {
-  thumb_.SetStripBitmap(IDB_SLIDER_THUMB_STRIP);  // releases a strip held before; repaints with erasing
+int CSkinSlider::LoadThumbBitmap(SkinScale scale) {
+  thumb_.SetStripBitmap(IDB_SLIDER_THUMB_STRIP, scale);  // releases a strip held before; repaints with erasing
   if (!thumb_.Strip()) return 0;
   const SIZE strip = fw::BitmapSize(thumb_.Strip());
   thumbWidth_ = strip.cx / 4;
@@ -117,9 +117,9 @@ int CSkinSlider::LoadThumbBitmap() {
   return 1;
 }
 
-void CSkinSlider::LoadChannelBitmaps(UINT leftId, UINT rightId) {
-  channelLeft_ = leftId ? fw::LoadDeviceBitmap(leftId) : fw::UniqueBitmap();
-  channelRight_ = rightId ? fw::LoadDeviceBitmap(rightId) : fw::UniqueBitmap();
+void CSkinSlider::LoadChannelBitmaps(UINT leftId, UINT rightId, SkinScale scale) {
+  channelLeft_ = leftId ? fw::LoadDeviceBitmap(leftId, scale.ResourceType()) : fw::UniqueBitmap();
+  channelRight_ = rightId ? fw::LoadDeviceBitmap(rightId, scale.ResourceType()) : fw::UniqueBitmap();
   if (m_hWnd) Invalidate(false);
 }
 

@@ -33,10 +33,10 @@ class CSkinSlider : public fw::WithMessageTable<CSkinSlider, fw::CWnd> {
   // A visible child at `rect` of the parent's client area; creates the Thumb and installs its procedure.
   bool Create(const RECT& rect, HWND parent, UINT id);
 
-  // Gives the Thumb its strip (four frames: normal, hover, pressed, disabled) and its size from the strip, and
-  // puts it at the current position. Returns 1, or 0 when the strip cannot be loaded (the Thumb then stays
-  // blank, 16 x 16).
-  int LoadThumbBitmap();
+  // Gives the Thumb its strip (four frames: normal, hover, pressed, disabled) from the skin's set at `scale` and
+  // its size from the strip, and puts it at the current position. Returns 1, or 0 when the strip cannot be loaded
+  // (the Thumb then stays blank, 16 x 16).
+  int LoadThumbBitmap(SkinScale scale = {});
 
   // Where the channel images are painted: from x = 0 up to `right` and `height` high, whatever the slider's
   // size (on the advanced window the right image's end piece lies outside the slider and is clipped).
@@ -46,7 +46,7 @@ class CSkinSlider : public fw::WithMessageTable<CSkinSlider, fw::CWnd> {
   }
 
   // Loads the channel images drawn left and right of the Thumb (0 leaves a slot empty) and repaints.
-  void LoadChannelBitmaps(UINT leftId, UINT rightId);
+  void LoadChannelBitmaps(UINT leftId, UINT rightId, SkinScale scale = {});
 
   // Stores the position as given, without clamping to the range, and moves the Thumb there.
   void SetPos(int position);
@@ -60,7 +60,6 @@ class CSkinSlider : public fw::WithMessageTable<CSkinSlider, fw::CWnd> {
   SIZE ThumbSize() const { return {thumbWidth_, thumbHeight_}; }
 
  protected:
-
  private:
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
   void OnSize(UINT type, SIZE size);

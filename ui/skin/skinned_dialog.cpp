@@ -54,7 +54,7 @@ void CSkinnedDialog::OnSize(UINT, SIZE) {
   // The background is loaded and the window shaped once: the region stays with the window through later
   // size changes (the nested one at creation among them), which only centre it again.
   if (!background_) {
-    background_ = fw::LoadSectionBitmap(backgroundId_);
+    background_ = fw::LoadSectionBitmap(backgroundId_, scale_.ResourceType());
     if (!background_) {
       fw::AfxMessageBox(L"Error loading bitmap", MB_OK);
       return;

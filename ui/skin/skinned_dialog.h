@@ -9,6 +9,7 @@
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/message_table.h"
+#include "ui/skin/skin_scale.h"
 
 namespace skin {
 
@@ -16,8 +17,9 @@ class Overlay;
 
 class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> {
  public:
-  CSkinnedDialog(UINT templateId, UINT backgroundId, fw::CWnd* parent = nullptr)
-      : WithMessageTable(templateId, parent), backgroundId_(backgroundId) {}
+  // The window shows the skin's set at `scale`: its background, its bitmaps and its geometry.
+  CSkinnedDialog(UINT templateId, UINT backgroundId, fw::CWnd* parent = nullptr, SkinScale scale = {})
+      : WithMessageTable(templateId, parent), backgroundId_(backgroundId), scale_(scale) {}
 
   // Key filter: key-down and system-key-down messages are swallowed, so the windows are mouse-only. An attached
   // overlay sees every message first (hover images on moves, a refresh after releases).
@@ -26,6 +28,7 @@ class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> 
   int BackgroundWidth() const { return backgroundWidth_; }
   int BackgroundHeight() const { return backgroundHeight_; }
   bool HasBackground() const { return static_cast<bool>(background_); }
+  SkinScale Scale() const { return scale_; }
 
  protected:
   void OnOK() override;
@@ -60,6 +63,7 @@ class CSkinnedDialog : public fw::WithMessageTable<CSkinnedDialog, fw::CDialog> 
   void OnOverlayRefreshTimer();
 
   UINT backgroundId_;
+  SkinScale scale_;
   fw::UniqueBitmap background_;
   int backgroundWidth_ = 0;
   int backgroundHeight_ = 0;

@@ -47,9 +47,9 @@ TEST(ChoiceButtons, SelectedImageFollowsTheNormalImage) {
     if (button.selection == Selection::kHidden) continue;
     EXPECT_EQ(button.pressed, button.normal + 1) << button.id;
     EXPECT_GE(button.marker.x, button.at.x) << button.id;
-    EXPECT_LT(button.marker.x + kLayout.marker.cx, button.at.x + button.size.cx) << "marker within " << button.id;
+    EXPECT_LT(button.marker.x + LayoutAt({}).marker.cx, button.at.x + button.size.cx) << "marker within " << button.id;
     EXPECT_GE(button.marker.y, button.at.y) << button.id;
-    EXPECT_LE(button.marker.y + kLayout.marker.cy, button.at.y + button.size.cy) << button.id;
+    EXPECT_LE(button.marker.y + LayoutAt({}).marker.cy, button.at.y + button.size.cy) << button.id;
   }
 }
 

@@ -9,6 +9,9 @@ namespace {
 
 using skin::IsInHoverArea;
 
+const ActionButton& kCancelButton = ActionButtons()[kCancelIndex];
+const ActionButton& kOkButton = ActionButtons()[kOkIndex];
+
 RECT ScreenRect(const ActionButton& button, POINT window) {
   return RECT{window.x + button.at.x, window.y + button.at.y, window.x + button.at.x + button.size.cx,
               window.y + button.at.y + button.size.cy};

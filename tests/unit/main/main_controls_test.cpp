@@ -90,6 +90,34 @@ TEST(SmallScreenRule, RaisesTheCentredWindowOnScreensUpTo800PixelsHigh) {
   EXPECT_FALSE(SmallScreenPosition(1920, 1080, RECT{719, 148, 1201, 931}));
 }
 
+TEST(SmallScreenRule, TakesItsHeightAndLiftAtTheWindowsScale) {
+  // At 125 %: 1000 and 75 pixels; the 603 x 979 window centred on 1600 x 1000 stands at (499, 11).
+  constexpr skin::SkinScale k125{1};
+  const auto at1000 = SmallScreenPosition(1600, 1000, RECT{499, 11, 1102, 990}, k125);
+  ASSERT_TRUE(at1000);
+  EXPECT_EQ(at1000->x, 800 - 301);
+  EXPECT_EQ(at1000->y, 1000 - 990 - 75);
+  EXPECT_FALSE(SmallScreenPosition(1600, 1001, RECT{499, 11, 1102, 990}, k125));
+}
+
+// The main window is 783, 979, 1175, 1370 and 1566 pixels high in the five sets.
+TEST(SkinScaleChoice, TakesTheLargestSetNotAboveTheDpiWhoseMainWindowFitsTheWorkArea) {
+  const auto heights = MainWindowHeights();
+  EXPECT_EQ(heights, (std::array<int, 5>{783, 979, 1175, 1370, 1566}));
+  const auto percent = [&](int dpi, int workAreaHeight) {
+    return skin::ChooseSkinScale(dpi, workAreaHeight, heights).Percent();
+  };
+  EXPECT_EQ(percent(144, 1080 - 40), 125);  // 150 % would be 1175 high
+  EXPECT_EQ(percent(120, 768 - 40), 100);   // not even 100 % fits: the 100 % set
+  EXPECT_EQ(percent(96, 1660), 100);
+  EXPECT_EQ(percent(119, 1660), 100);  // 125 % is drawn for 120
+  EXPECT_EQ(percent(120, 1660), 125);
+  EXPECT_EQ(percent(168, 1660), 175);
+  EXPECT_EQ(percent(192, 1660), 200);
+  EXPECT_EQ(percent(192, 1565), 175);
+  EXPECT_EQ(percent(288, 1660), 200);  // above every set's DPI
+}
+
 TEST(DateTimeSettings, StartsControlByItsAbsolutePathInTheSystemDirectory) {
   const ProcessLaunch launch = DateTimeSettingsLaunch(L"C:\\windows\\system32");
   EXPECT_EQ(launch.application, L"C:\\windows\\system32\\control.exe");
