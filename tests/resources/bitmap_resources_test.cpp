@@ -13,6 +13,7 @@
 
 #include "expected_skin.h"
 #include "loaded_bitmap.h"
+#include "ui/skin/skin_scales.h"
 
 namespace dq::test {
 namespace {
@@ -38,9 +39,9 @@ std::set<int> carried_ids(LPCWSTR type) {
 
 constexpr wchar_t kPng[] = L"PNG";
 
-std::span<const std::uint8_t> resource_bytes(int id) {
+std::span<const std::uint8_t> resource_bytes(int id, LPCWSTR type) {
     const HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), kPng);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
     const void* bytes = found ? LockResource(LoadResource(module, found)) : nullptr;
     if (!bytes) return {};
     return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
@@ -66,28 +67,31 @@ TEST(BitmapResources, TheProgramCarriesNoOtherBitmaps) {
     for (const ExpectedBitmap& bitmap : expected_bitmaps()) expected.insert(bitmap.id);
     EXPECT_EQ(carried_ids(kPng), expected);
     EXPECT_EQ(carried_ids(MAKEINTRESOURCEW(2) /* RT_BITMAP */), std::set<int>{});
+    for (LPCWSTR scaled : skin::kSkinResourceTypes) EXPECT_EQ(carried_ids(scaled), expected) << "every scale's set";
 }
 
 // 8-bit RGB and nothing a decoder could apply on top: no gamma or colour profile, palette or transparency chunk.
 TEST(BitmapResources, EveryImageIsAnEightBitRgbPngOfOnlyIhdrIdatAndIend) {
     constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    for (int id : carried_ids(kPng)) {
-        SCOPED_TRACE(id);
-        const std::span<const std::uint8_t> png = resource_bytes(id);
-        ASSERT_GT(png.size(), sizeof kSignature + 12 + 13);
-        ASSERT_TRUE(std::equal(std::begin(kSignature), std::end(kSignature), png.begin()));
-        std::vector<std::string> chunks; // consecutive IDAT chunks counted once
-        size_t at = sizeof kSignature;
-        while (at + 12 <= png.size()) {
-            const std::string type(reinterpret_cast<const char*>(&png[at + 4]), 4);
-            if (chunks.empty() || type != "IDAT" || chunks.back() != "IDAT") chunks.push_back(type);
-            at += 12 + big_endian(&png[at]);
+    for (LPCWSTR set : skin::kSkinResourceTypes) {
+        for (int id : carried_ids(set)) {
+            SCOPED_TRACE(id);
+            const std::span<const std::uint8_t> png = resource_bytes(id, set);
+            ASSERT_GT(png.size(), sizeof kSignature + 12 + 13);
+            ASSERT_TRUE(std::equal(std::begin(kSignature), std::end(kSignature), png.begin()));
+            std::vector<std::string> chunks; // consecutive IDAT chunks counted once
+            size_t at = sizeof kSignature;
+            while (at + 12 <= png.size()) {
+                const std::string type(reinterpret_cast<const char*>(&png[at + 4]), 4);
+                if (chunks.empty() || type != "IDAT" || chunks.back() != "IDAT") chunks.push_back(type);
+                at += 12 + big_endian(&png[at]);
+            }
+            EXPECT_EQ(at, png.size());
+            EXPECT_EQ(chunks, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
+            const std::uint8_t* header = &png[sizeof kSignature + 8];
+            EXPECT_EQ(header[8], 8) << "bit depth";
+            EXPECT_EQ(header[9], 2) << "colour type";
         }
-        EXPECT_EQ(at, png.size());
-        EXPECT_EQ(chunks, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
-        const std::uint8_t* header = &png[sizeof kSignature + 8];
-        EXPECT_EQ(header[8], 8) << "bit depth";
-        EXPECT_EQ(header[9], 2) << "colour type";
     }
 }
 

@@ -17,6 +17,7 @@ import codegen
 import icon
 import output
 import preview
+import scaling
 from skin import Skin, render
 
 REPO = Path(__file__).resolve().parents[2]
@@ -24,17 +25,21 @@ RES = REPO / "res"
 PREVIEW = Path(__file__).resolve().parent / "preview"
 
 
-def write_resources(skin: Skin, res: Path):
+def write_resources(skins: list[Skin], res: Path):
+    """Every set's images (100 % in res/bitmaps, the others in a folder per scale), their resource list and the
+    icon; files that no set draws any more go."""
     bitmaps = res / "bitmaps"
     bitmaps.mkdir(parents=True, exist_ok=True)
-    files = {number: (output.png_name(name), image) for number, (name, image) in skin.bitmaps.items()}
-    wanted = {name for name, _ in files.values()} | {"bitmaps.rc"}
-    for stale in bitmaps.iterdir():
-        if stale.name not in wanted:
+    files = {f"{scaling.folder(skin.scale)}{output.png_name(name)}": image
+             for skin in skins for name, image in skin.bitmaps.values()}
+    for stale in bitmaps.rglob("*.*"):
+        if stale.relative_to(bitmaps).as_posix() not in files and stale.name != "bitmaps.rc":
             stale.unlink()
-    for name, image in files.values():
-        (bitmaps / name).write_bytes(output.png_bytes(image))
-    listing = [(number, name) for number, (name, _) in files.items()]
+    for relative, image in files.items():
+        (bitmaps / relative).parent.mkdir(parents=True, exist_ok=True)
+        (bitmaps / relative).write_bytes(output.png_bytes(image))
+    listing = [(scaling.resource_type(skin.scale), number, f"{scaling.folder(skin.scale)}{output.png_name(name)}")
+               for skin in skins for number, (name, _) in skin.bitmaps.items()]
     (bitmaps / "bitmaps.rc").write_text(output.resource_list(listing), encoding="utf-8")
     (res / "icon").mkdir(exist_ok=True)
     (res / "icon" / "DQ_configure.ico").write_bytes(icon.ico_bytes([icon.render(s) for s in icon.SIZES]))
@@ -70,10 +75,10 @@ def frames(image: Image.Image) -> list[tuple]:
     return [(image.format, image.mode, image.size, image.tobytes())]
 
 
-def differences(skin: Skin, res: Path) -> list[str]:
+def differences(skins: list[Skin], res: Path) -> list[str]:
     """Files under res/ that do not match what the description draws now."""
     with tempfile.TemporaryDirectory() as fresh:
-        write_resources(skin, Path(fresh))
+        write_resources(skins, Path(fresh))
         changed = []
         for made in sorted(Path(fresh).rglob("*")):
             if made.is_file():
@@ -81,25 +86,33 @@ def differences(skin: Skin, res: Path) -> list[str]:
                 committed = res / relative
                 if not committed.is_file() or not same_content(made, committed):
                     changed.append(str(relative))
-        extra = {p.name for p in (res / "bitmaps").iterdir()} - {p.name for p in (Path(fresh) / "bitmaps").iterdir()}
-        return changed + sorted(f"bitmaps/{name} (not drawn any more)" for name in extra)
+        def listed(root: Path) -> set[str]:
+            return {p.relative_to(root).as_posix() for p in (root / "bitmaps").rglob("*") if p.is_file()}
+
+        extra = listed(res) - listed(Path(fresh))
+        return changed + sorted(f"{name} (not drawn any more)" for name in extra)
+
+
+def render_all() -> list[Skin]:
+    """The skin at every scale, 100 % first."""
+    return [render(scale) for scale in scaling.SCALES]
 
 
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--check", action="store_true", help="compare with the committed files, write nothing")
     args = parser.parse_args()
-    skin = render()
+    skins = render_all()
     if args.check:
-        changed = [f"res/{name}" for name in differences(skin, RES)] + source_differences(REPO)
+        changed = [f"res/{name}" for name in differences(skins, RES)] + source_differences(REPO)
         for name in changed:
             print(f"out of date: {name}")
         return 1 if changed else 0
-    write_resources(skin, RES)
+    write_resources(skins, RES)
     write_sources(REPO)
-    preview.write_previews(skin, PREVIEW)
-    preview.write_sheets(skin, PREVIEW, [icon.render(s) for s in icon.SIZES])
-    print(f"{len(skin.bitmaps)} bitmaps, the icon and the previews written")
+    preview.write_previews(skins[0], PREVIEW)
+    preview.write_sheets(skins[0], PREVIEW, [icon.render(s) for s in icon.SIZES])
+    print(f"{len(skins[0].bitmaps)} bitmaps at {len(skins)} scales, the icon and the previews written")
     return 0
 
 

@@ -73,9 +73,11 @@ def png_name(name: str) -> str:
     return str(Path(name).with_suffix(".png"))
 
 
-def resource_list(entries: list[tuple[int, str]]) -> str:
+def resource_list(entries: list[tuple[str, int, str]]) -> str:
+    """(resource type, number, file) of every image: each scale's set is a resource type of its own."""
     lines = ["// Written by tools/skin/generate.py together with the images; do not edit by hand.",
-             "// Every skin bitmap by its identifier (see resource.h).", ""]
-    for number, filename in sorted(entries):
-        lines.append(f'{number} PNG "bitmaps/{filename}"')
+             "// Every skin bitmap by its identifier (see resource.h), one resource type per display scale.", ""]
+    order = {kind: i for i, kind in enumerate(dict.fromkeys(kind for kind, _, _ in entries))}
+    for kind, number, filename in sorted(entries, key=lambda e: (order[e[0]], e[1])):
+        lines.append(f'{number} {kind} "bitmaps/{filename}"')
     return "\n".join(lines) + "\n"

@@ -5,11 +5,13 @@ from itertools import combinations
 from PIL import Image
 
 import generate
+import scaling
 from geometry import Rect
 from layout import SETTINGS_WINDOWS, SMALL_WINDOWS
 from skin import render
 
-SKIN = render()
+SKINS = generate.render_all()
+SKIN = SKINS[0]
 
 
 def buttons_of(window):
@@ -18,7 +20,7 @@ def buttons_of(window):
 
 class CommittedFiles(unittest.TestCase):
     def test_res_holds_exactly_what_the_description_draws(self):
-        self.assertEqual(generate.differences(SKIN, generate.RES), [],
+        self.assertEqual(generate.differences(SKINS, generate.RES), [],
                          "run /usr/bin/python3 tools/skin/generate.py and commit res/")
         self.assertEqual(generate.source_differences(generate.REPO), [],
                          "run /usr/bin/python3 tools/skin/generate.py and commit the generated sources")
@@ -61,13 +63,14 @@ class TextThatTheProgramDraws(unittest.TestCase):
     def _plain(self, background: Image.Image, rect: Rect) -> set:
         return {background.getpixel((x, y)) for x in range(rect.x, rect.right) for y in range(rect.y, rect.bottom)}
 
-    def test_model_firmware_and_clock_rectangles_are_left_plain(self):
-        for window in SETTINGS_WINDOWS:
-            background = SKIN.image(window.background)
-            for slot in window.text_slots + window.info_fields:
-                colours = self._plain(background, Rect(slot.rect.x - 2, slot.rect.y - 2, slot.rect.w + 4,
-                                                       slot.rect.h + 4))
-                self.assertEqual(len(colours), 1, slot.name)
+    def test_model_firmware_and_clock_rectangles_are_left_plain_at_every_scale(self):
+        for skin in SKINS:
+            for window in SETTINGS_WINDOWS:
+                background = skin.image(window.background)
+                for slot in window.text_slots + window.info_fields:
+                    around = scaling.rect(Rect(slot.rect.x - 2, slot.rect.y - 2, slot.rect.w + 4, slot.rect.h + 4),
+                                          skin.scale)
+                    self.assertEqual(len(self._plain(background, around)), 1, (slot.name, skin.scale))
 
     def test_texts_contrast_with_the_ground_under_them(self):
         def luminance(rgb):
@@ -92,6 +95,39 @@ class PartitionScale(unittest.TestCase):
             self.assertNotEqual(background.getpixel((centre, tick_row)), ground, territory)
             self.assertEqual(background.getpixel((centre - 2, tick_row)), ground, territory)
             self.assertEqual(background.getpixel((centre + 2, tick_row)), ground, territory)
+
+    def test_at_every_scale_a_tick_stands_within_two_scaled_pixels_of_each_thumb_centre(self):
+        advanced = next(w for w in SETTINGS_WINDOWS if w.slider)
+        for skin in SKINS[1:]:
+            s = skin.scale
+            background = skin.image(advanced.background)
+            # The program's slider at this scale: its edges scaled, the Thumb as wide as its scaled frame.
+            left, right = scaling.edge(66, s), scaling.edge(66 + 313, s)
+            half = scaling.length(31, s) // 2
+            tick_row = scaling.edge(653, s) + scaling.length(4, s)
+            ground = background.getpixel((left, tick_row + scaling.length(20, s)))
+            for territory in range(9):
+                centre = left + int((right - left - 2 * half) / 80 * 10 * territory) + half
+                near = range(centre - int(2 * s), centre + int(2 * s) + 1)
+                self.assertTrue(any(background.getpixel((x, tick_row)) != ground for x in near), (s, territory))
+
+
+class EverySet(unittest.TestCase):
+    def test_images_have_the_sizes_that_the_windows_place_them_at(self):
+        for skin in SKINS:
+            s = skin.scale
+            for window in SETTINGS_WINDOWS:
+                self.assertEqual(skin.image(window.background).size, tuple(scaling.edge(v, s) for v in window.size))
+                self.assertEqual(skin.image(window.marker).size, (scaling.length(14, s),) * 2)
+                for choice in window.choices:
+                    if choice.kind != "hidden":
+                        self.assertEqual(skin.image(choice.normal).size, scaling.rect(choice.rect, s).size, choice)
+                for action in window.actions:
+                    self.assertEqual(skin.image(action.normal).size, scaling.rect(action.rect, s).size, action)
+            for box in SMALL_WINDOWS:
+                for button in box.buttons:
+                    frame = (scaling.length(button.frame.w, s), scaling.length(button.frame.h, s))
+                    self.assertEqual(skin.image(button.strip).size, (4 * frame[0], frame[1]), button)
 
 
 if __name__ == "__main__":
