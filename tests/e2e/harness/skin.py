@@ -6,7 +6,8 @@ from PIL import Image
 
 from . import config
 
-_BITMAP_LINE = re.compile(r'^\s*(\w+)\s+PNG\s+"([^"]+)"', re.MULTILINE)
+# The 100 % set is of type PNG, each larger one of PNG<percent>, with the same numbers.
+_BITMAP_LINE = re.compile(r'^\s*(\w+)\s+PNG(\d*)\s+"([^"]+)"', re.MULTILINE)
 _DEFINE = re.compile(r"^\s*#define\s+(\w+)\s+(0x[0-9A-Fa-f]+|\d+)\b", re.MULTILINE)
 
 
@@ -17,10 +18,10 @@ def _bitmap_files():
     files = {}
     for script in res.rglob("*.rc"):
         for match in _BITMAP_LINE.finditer(script.read_text("utf-8")):
-            symbol, relative = match.groups()
+            symbol, percent, relative = match.groups()
             number = int(symbol) if symbol.isdigit() else names.get(symbol)
             if number is not None:
-                files[number] = res / relative
+                files[number, int(percent or 100)] = res / relative
     return files
 
 
@@ -31,10 +32,10 @@ def available():
 
 
 @lru_cache(maxsize=None)
-def bitmap(number):
-    """Bitmap `number` as an RGB image, exactly as it is in the resources."""
-    path = _bitmap_files().get(number)
+def bitmap(number, percent=100):
+    """Bitmap `number` of the set drawn at `percent` as an RGB image, exactly as it is in the resources."""
+    path = _bitmap_files().get((number, percent))
     if path is None:
-        raise KeyError(f"no PNG {number} in the resource scripts")
+        raise KeyError(f"no PNG {number} at {percent} % in the resource scripts")
     with Image.open(path) as image:
         return image.convert("RGB")
