@@ -148,3 +148,9 @@ def strictly_inside_hover_area(button, x, y):
     """The hover rule: strictly inside the (shrunk) rectangle, right and bottom being the first pixels outside."""
     b, s = button.box, button.shrink
     return b.x + s < x < b.x + b.w - s and b.y + s < y < b.y + b.h - s
+
+
+def scaled(box, percent):
+    """A 100 % rectangle in the set drawn at `percent`: each edge times the scale, rounded half up."""
+    edges = [(v * percent + 50) // 100 for v in (box.x, box.y, box.x + box.w, box.y + box.h)]
+    return Box(edges[0], edges[1], edges[2] - edges[0], edges[3] - edges[1])

@@ -41,14 +41,6 @@ def _open():
     return _display
 
 
-def reopen():
-    """Closes the connection, so that the next grab opens $DISPLAY anew (for a test on a display of its own)."""
-    global _display
-    if _display is not None:
-        _xlib.XCloseDisplay(ctypes.c_void_p(_display))
-        _display = None
-
-
 def grab(left, top, width, height):
     """The screen rectangle as an RGB image (the 24-bit display gives exact colours)."""
     display = _open()
