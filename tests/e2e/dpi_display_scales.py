@@ -10,19 +10,19 @@ from harness.waiting import wait_until
 
 TEXT_SLOTS = [Box(34, 67, 173, 12), Box(275, 67, 173, 12), Box(260, 686, 168, 12)]   # model, firmware, clock
 START = dict(card_module.DEFAULTS, **{"Speaker Volume": 4, "Memory Partition": 1, "Partition Territory": 2})
-MAIN, BOX = Box(0, 0, 482, 783), Box(0, 0, 440, 222)   # the two windows' and the boxes' 100 % sizes
+WINDOW, BOX, CANCEL, OK = Box(0, 0, 482, 783), Box(0, 0, 440, 222), Box(433, 11, 37, 37), Box(310, 723, 164, 60)
 
 
 def shows(window, background, images, blank, p, name):
-    """Waits until `window` shows the set's background with the images (bitmap, 100 % box) at their scaled places,
-    except in `blank` and where the key colour cuts the region; saves its picture beside the demo's screenshot."""
+    """The window shows the set's background with the images (bitmap, 100 % box) at their scaled places, outside
+    `blank` and the key colour that the region cuts; its picture is saved beside the demo's screenshot."""
     expected = skin.bitmap(background, p).copy()
     for bitmap, box in images:
         expected.paste(skin.bitmap(bitmap, p), (scaled(box, p).x, scaled(box, p).y))
     bands = ImageChops.difference(expected, Image.new("RGB", expected.size, (255, 0, 255))).split()
     ignored = ImageChops.lighter(ImageChops.lighter(bands[0], bands[1]), bands[2]).point(lambda v: 255 * (v == 0))
-    for box in (scaled(b, p) for b in blank):
-        ignored.paste(255, (box.x, box.y, box.x + box.w, box.y + box.h))
+    for b in (scaled(b, p) for b in blank):
+        ignored.paste(255, (b.x, b.y, b.x + b.w, b.y + b.h))
 
     def same():
         diff = ImageChops.difference(screen.grab(window.left, window.top, *expected.size), expected)
@@ -49,30 +49,28 @@ class DisplayScaleTests(case.ToolTestCase):
         mouse.move(*case.OUTSIDE_POINT)
         tool = Tool(f"{case.REMOVABLE}:\\{card_module.PARAMETER_FOLDER}\\{card_module.EXE_NAME}", f"dpi_{p}")
         self.addCleanup(tool.stop)
-        main = self.wait_window(lambda: [w for w in wine.windows() if w.title == layout.TITLE], scaled(MAIN, p), 30)
+        main = self.wait_window(lambda w: w.title == layout.TITLE, WINDOW, p, 30)
         self.assertRects(main, [a.box for a in layout.ACTIONS.values()] + [c.box for c in layout.CHOICES], p)
         faces = [(a.normal, a.box) for a in layout.ACTIONS.values()] + [(c.face, c.box) for c in layout.CHOICES]
         for values in (START, dict(START, **{"Speaker Volume": 1})):   # before and after a click at a scaled place
-            if values is not START:
-                self.click(main, layout.choice("Speaker Volume", 1).box, p)
-            looks = [(e.bitmap, e.box) for e in layout.overlay_after_refresh(values)]
-            self.assertTrue(shows(main, layout.BACKGROUND, faces + looks, TEXT_SLOTS, p, "main_window"), values)
+            looks = faces + [(e.bitmap, e.box) for e in layout.overlay_after_refresh(values)]
+            self.assertTrue(shows(main, layout.BACKGROUND, looks, TEXT_SLOTS, p, "main_window"), values)
+            self.click(main, layout.choice("Speaker Volume", 1).box, p)
 
         self.click(main, layout.ACTIONS["advanced"].box, p)
-        window = self.wait_window(lambda: self.others(main), scaled(MAIN, p))
+        others = lambda w: w.pid == main.pid and w.title != layout.TITLE  # noqa: E731
+        window = self.wait_window(others, WINDOW, p)
         self.assertEqual((window.left, window.top), (main.right, main.top))
         buttons = [adv.button_box(key, v) for key, group in adv.GROUPS.items() for v in range(len(group[0]))]
-        cancel, ok = Box(433, 11, 37, 37), Box(310, 723, 164, 60)
-        self.assertRects(window, buttons + [cancel, ok, adv.SLIDER], p)
-        looks = [(301, cancel), (141, ok)] + [(e.bitmap, e.box) for e in adv.overlay(START)]
+        self.assertRects(window, buttons + [CANCEL, OK, adv.SLIDER], p)
+        looks = [(301, CANCEL), (141, OK)] + [(e.bitmap, e.box) for e in adv.overlay(START)]
         self.assertTrue(shows(window, 349, looks, [adv.SLIDER], p, "advanced_window"), "advanced window")
-        # Territory 6: the slider's point for position 60, with the set's Thumb.
-        slider, half = scaled(adv.SLIDER, p), skin.bitmap(adv.THUMB_STRIP, p).width // 8
+        slider, half = scaled(adv.SLIDER, p), skin.bitmap(adv.THUMB_STRIP, p).width // 8   # territory 6: position 60
         self.click(window, Box(slider.x + half + (slider.w - 2 * half) * 60 // 80, slider.y, 0, slider.h), 100)
-        self.click(window, ok, p)
-        self.click(self.wait_window(lambda: self.others(main), scaled(BOX, p)), Box(174, 177, 133, 44), p)
+        self.click(window, OK, p)
+        self.click(self.wait_window(others, BOX, p), Box(174, 177, 133, 44), p)
         self.click(main, layout.ACTIONS["ok"].box, p)
-        self.click(self.wait_window(lambda: self.others(main), scaled(BOX, p), 20), Box(300, 177, 133, 44), p)
+        self.click(self.wait_window(others, BOX, p, 20), Box(300, 177, 133, 44), p)
         self.assertIsNotNone(tool.wait_exit(10), "the closing message did not end the program")
         self.assertEqual(card_module.parse_settings(card.read("config.txt")),
                          dict(values, **{"Partition Territory": 6}))
@@ -86,11 +84,9 @@ class DisplayScaleTests(case.ToolTestCase):
                        for c in wine.children(window.hwnd) if c.visible)
         self.assertEqual(shown, sorted((s.x, s.y, s.w, s.h) for s in (scaled(b, p) for b in boxes)))
 
-    def others(self, main):
-        return [w for w in wine.windows() if w.pid == main.pid and w.title != layout.TITLE]
-
-    def wait_window(self, windows, size, timeout=10):
-        found = wait_until(lambda: next((w for w in windows() if w.visible and (w.width, w.height) == (size.w, size.h)),
-                                        None), timeout)
-        self.assertTrue(found, f"no {size.w} x {size.h} window")
+    def wait_window(self, which, box, p, timeout=10):
+        size = (scaled(box, p).w, scaled(box, p).h)
+        found = wait_until(lambda: next((w for w in wine.windows() if w.visible and which(w) and
+                                         (w.width, w.height) == size), None), timeout)
+        self.assertTrue(found, f"no {size} window")
         return found

@@ -31,7 +31,7 @@ void FormatClockText(const ClockFields& fields, wchar_t (&text)[kClockTextCapaci
                 afternoon ? L"PM" : L"AM", hour12, fields.minute, fields.second);
 }
 
-RECT ClockRepaintRect(const layout::Layout& layout, int32_t dateChanged, int secondsDrawnAt) {
+RECT ClockRepaintRect(int32_t dateChanged, int secondsDrawnAt, const layout::Layout& layout) {
   RECT rect = layout.clockLine;
   if (!dateChanged) rect.left = std::clamp(secondsDrawnAt, static_cast<int>(rect.left), layout.clockSecondsLeft);
   return rect;

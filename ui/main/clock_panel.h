@@ -33,7 +33,8 @@ void FormatClockText(const ClockFields& fields, wchar_t (&text)[kClockTextCapaci
 // `layout.clockSecondsLeft` (410 at 100 %) holds for the line's intended font (bold Gulim), but where Windows
 // lacks that font its substitute is narrower and the seconds sit further left, and a repaint from there alone
 // would freeze them on screen.
-RECT ClockRepaintRect(const layout::Layout& layout, int32_t dateChanged, int secondsDrawnAt);
+RECT ClockRepaintRect(int32_t dateChanged, int secondsDrawnAt = layout::kLayouts[0].clockSecondsLeft,
+                      const layout::Layout& layout = layout::kLayouts[0]);
 
 // The "Time zone" setting is an index into the picker's 25 offsets; the picker opens at 21 (UTC+09:00) for a
 // stored value outside 0..24.

@@ -14,7 +14,7 @@ int CConfigureDlg::CompareClockStep() {
 
 void CConfigureDlg::FormatClockStep() {
   FormatClockText(clock_, clockText_);
-  InvalidateRect(ClockRepaintRect(layout_, dateChanged_, clockSecondsDrawnAt_), true);
+  InvalidateRect(ClockRepaintRect(dateChanged_, clockSecondsDrawnAt_, layout_), true);
 }
 
 void CConfigureDlg::OnSystemTime() { StartDateTimeSettings(); }

@@ -83,11 +83,6 @@ TEST(ClockCompare, TellsASecondOnlyChangeFromALargerOne) {
   EXPECT_EQ(fields.day, 1);
 }
 
-// At 100 %, the seconds drawn where the line's intended font puts them unless told otherwise.
-RECT ClockRepaintRect(int32_t dateChanged, int secondsDrawnAt = 410) {
-  return main_window::ClockRepaintRect(layout::kLayouts[0], dateChanged, secondsDrawnAt);
-}
-
 TEST(ClockRepaint, OnlyTheSecondsWhileOnlyTheSecondChanges) {
   const RECT whole = ClockRepaintRect(1);
   EXPECT_EQ(whole.left, 260);

@@ -92,30 +92,20 @@ TEST(SmallScreenRule, RaisesTheCentredWindowOnScreensUpTo800PixelsHigh) {
 
 TEST(SmallScreenRule, TakesItsHeightAndLiftAtTheWindowsScale) {
   // At 125 %: 1000 and 75 pixels; the 603 x 979 window centred on 1600 x 1000 stands at (499, 11).
-  constexpr skin::SkinScale k125{1};
-  const auto at1000 = SmallScreenPosition(1600, 1000, RECT{499, 11, 1102, 990}, k125);
-  ASSERT_TRUE(at1000);
-  EXPECT_EQ(at1000->x, 800 - 301);
-  EXPECT_EQ(at1000->y, 1000 - 990 - 75);
-  EXPECT_FALSE(SmallScreenPosition(1600, 1001, RECT{499, 11, 1102, 990}, k125));
+  EXPECT_EQ(SmallScreenPosition(1600, 1000, RECT{499, 11, 1102, 990}, {1})->y, 1000 - 990 - 75);
+  EXPECT_FALSE(SmallScreenPosition(1600, 1001, RECT{499, 11, 1102, 990}, {1}));
 }
 
-// The main window is 783, 979, 1175, 1370 and 1566 pixels high in the five sets.
+// The main window is 783, 979, 1175, 1370 and 1566 pixels high in the five sets; work areas lack a 40-pixel taskbar.
 TEST(SkinScaleChoice, TakesTheLargestSetNotAboveTheDpiWhoseMainWindowFitsTheWorkArea) {
-  const auto heights = MainWindowHeights();
-  EXPECT_EQ(heights, (std::array<int, 5>{783, 979, 1175, 1370, 1566}));
-  const auto percent = [&](int dpi, int workAreaHeight) {
-    return skin::ChooseSkinScale(dpi, workAreaHeight, heights).Percent();
+  const auto percent = [](int dpi, int height) {
+    return skin::ChooseSkinScale(dpi, height, MainWindowHeights()).Percent();
   };
   EXPECT_EQ(percent(144, 1080 - 40), 125);  // 150 % would be 1175 high
-  EXPECT_EQ(percent(120, 768 - 40), 100);   // not even 100 % fits: the 100 % set
-  EXPECT_EQ(percent(96, 1660), 100);
-  EXPECT_EQ(percent(119, 1660), 100);  // 125 % is drawn for 120
-  EXPECT_EQ(percent(120, 1660), 125);
-  EXPECT_EQ(percent(168, 1660), 175);
-  EXPECT_EQ(percent(192, 1660), 200);
+  EXPECT_EQ(percent(120, 768 - 40), 100);   // not even 100 % fits
+  for (auto [dpi, expected] : {std::pair{119, 100}, {120, 125}, {168, 175}, {192, 200}, {288, 200}})
+    EXPECT_EQ(percent(dpi, 1566), expected) << dpi;
   EXPECT_EQ(percent(192, 1565), 175);
-  EXPECT_EQ(percent(288, 1660), 200);  // above every set's DPI
 }
 
 TEST(DateTimeSettings, StartsControlByItsAbsolutePathInTheSystemDirectory) {
