@@ -27,7 +27,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
 
 from harness import card as card_module  # noqa: E402
-from harness import case, config, layout, screen, skin, wine  # noqa: E402
+from harness import case, config, display, layout, screen, skin, wine  # noqa: E402
 from harness.waiting import wait_until  # noqa: E402
 
 RUNS = 9
@@ -38,8 +38,10 @@ FLOOR_TITLE = "DQ-bench-floor"
 FLOOR_FILL = (56, 34, 12)
 TARGET_TIME_RATIO = 1.25   # the tool's start-up over the floor's
 TARGET_EXTRA_MIB = 5       # the tool's peak working set above the floor's
-# Both programs centre a 482 x 783 window on the 1920 x 1080 screen.
+# Both programs centre a 482 x 783 window on the 1920 x 1080 screen; at another DPI (--dpi) the tool and the floor
+# centre the main window of the set drawn for it (PERCENT) on a display of its own, without the minimal program.
 WINDOW_LEFT, WINDOW_TOP = 1920 // 2 - 482 // 2, 1080 // 2 - 783 // 2
+PERCENT = 100
 LEAK_TOLERANCE = 10   # Wine's own caches may add a few objects once; a leak per event adds hundreds
 
 
@@ -73,21 +75,21 @@ def minimal_painted():
 
 
 def floor_painted():
-    box = layout.BACKGROUND_PROBE
+    box = layout.scaled(layout.BACKGROUND_PROBE, PERCENT)
     shot = screen.grab(WINDOW_LEFT + box.x, WINDOW_TOP + box.y, box.w, box.h)
     return all(pixel == FLOOR_FILL for pixel in shot.getdata())
 
 
 def floor_arguments():
     """The tool's buttons as the floor takes them: id, left, top, width and height of each."""
-    buttons = [*layout.ACTIONS.values(), *layout.CHOICES]
-    return [str(n) for b in buttons for n in (b.id, b.box.x, b.box.y, b.box.w, b.box.h)]
+    boxes = [(0, layout.Box(0, 0, *layout.SIZE))] + [(b.id, b.box) for b in (*layout.ACTIONS.values(), *layout.CHOICES)]
+    return [str(n) for i, box in boxes for b in [layout.scaled(box, PERCENT)] for n in (i, b.x, b.y, b.w, b.h)]
 
 
 def tool_painted():
-    box = layout.BACKGROUND_PROBE
+    box = layout.scaled(layout.BACKGROUND_PROBE, PERCENT)
     shot = screen.grab(WINDOW_LEFT + box.x, WINDOW_TOP + box.y, box.w, box.h)
-    return list(shot.getdata()) == list(skin.bitmap(layout.BACKGROUND).crop(
+    return list(shot.getdata()) == list(skin.bitmap(layout.BACKGROUND, PERCENT).crop(
         (box.x, box.y, box.x + box.w, box.y + box.h)).getdata())
 
 
@@ -141,13 +143,27 @@ def resource_figures():
 
 
 def main():
+    global WINDOW_LEFT, WINDOW_TOP, PERCENT
     parser = argparse.ArgumentParser()
     parser.add_argument("--minimal", required=True, type=Path)
     parser.add_argument("--floor", required=True, type=Path)
     parser.add_argument("--events", type=int, default=1000)
     parser.add_argument("--baseline", type=Path)
+    parser.add_argument("--dpi", type=int, default=96)
     rest = config.parse(sys.argv[1:])
     args = parser.parse_args(rest)
+    if args.dpi != 96:
+        with display.large_display() as (width, height):
+            display.set_dpi(args.dpi)
+            PERCENT = args.dpi * 100 // 96
+            size = layout.scaled(layout.Box(0, 0, *layout.SIZE), PERCENT)
+            WINDOW_LEFT, WINDOW_TOP = width // 2 - size.w // 2, height // 2 - size.h // 2
+            print(f"at {args.dpi} DPI on a {width} x {height} display: the {PERCENT} % set")
+            return measure(args)
+    measure(args)
+
+
+def measure(args):
     for label, path in (("DQ_configure", config.exe()), ("baseline", args.baseline)):
         if path:
             print(f"{label} program file: {path.stat().st_size / 1e6:.2f} MB ({path.stat().st_size} bytes)")
@@ -160,7 +176,7 @@ def main():
     tool_command = [f"{case.REMOVABLE}:\\{card_module.PARAMETER_FOLDER}\\{card_module.EXE_NAME}"]
     programs = [("DQ_configure", tool_command, tool_painted, layout.TITLE),
                 ("floor", [str(args.floor.resolve()), *floor_arguments()], floor_painted, FLOOR_TITLE),
-                ("minimal", [str(args.minimal.resolve())], minimal_painted, MINIMAL_TITLE)]
+                ("minimal", [str(args.minimal.resolve())], minimal_painted, MINIMAL_TITLE)][:3 if PERCENT == 100 else 2]
     if args.baseline:
         shutil.copyfile(args.baseline, card.folder / BASELINE_NAME)
         programs.append(("baseline", [f"{case.REMOVABLE}:\\{card_module.PARAMETER_FOLDER}\\{BASELINE_NAME}"],
@@ -172,7 +188,7 @@ def main():
         # In turn, so that a slow spell of the shared machine falls on all three alike.
         results = [measure_start(*program) for _ in range(RUNS) for program in programs]
         report_starts(results, [label for label, *_ in programs])
-        leaks = measure_input(tool_command, args.events)
+        leaks = measure_input(tool_command, args.events) if PERCENT == 100 else []
     finally:
         wine.link_drive(case.REMOVABLE, None)
         card.cleanup()
@@ -194,8 +210,9 @@ def report_starts(results, labels):
               + " ".join(f"{r['seconds'] * 1000:.0f}" for r in runs))
     tool, floor = medians["DQ_configure"], medians["floor"]
     print(f"start-up: DQ_configure / floor = {tool['seconds'] / floor['seconds']:.2f} "
-          f"(target {TARGET_TIME_RATIO} or less; CPU {tool['cpu_seconds'] / floor['cpu_seconds']:.2f}); "
-          f"DQ_configure / minimal = {tool['seconds'] / medians['minimal']['seconds']:.2f}")
+          f"(target {TARGET_TIME_RATIO} or less; CPU {tool['cpu_seconds'] / floor['cpu_seconds']:.2f})"
+          + (f"; DQ_configure / minimal = {tool['seconds'] / medians['minimal']['seconds']:.2f}"
+             if "minimal" in medians else ""))
     print(f"peak working set: DQ_configure - floor = {(tool['vm_hwm_kib'] - floor['vm_hwm_kib']) / 1024:+.1f} MiB "
           f"VmHWM, {(tool['peak_working_set_kib'] - floor['peak_working_set_kib']) / 1024:+.1f} MiB as Wine "
           f"reports it (target {TARGET_EXTRA_MIB} MiB or less)")

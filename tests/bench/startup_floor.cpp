@@ -3,7 +3,8 @@
 // the tool's places, but owner-drawn in plain colours: no images are loaded, no region is made. The window
 // is centred at the background's size and filled with one colour that the benchmark looks for.
 //
-// Command line: the buttons as groups of five numbers, "id left top width height ...".
+// Command line: the buttons as groups of five numbers, "id left top width height ..."; a first group of id 0 gives
+// the window's size instead (the main window at another display scale).
 #include <windows.h>
 
 #include <cwchar>
@@ -14,8 +15,7 @@
 namespace {
 
 constexpr wchar_t kTitle[] = L"DQ-bench-floor";
-constexpr int kWidth = 482;
-constexpr int kHeight = 783;
+SIZE g_size{482, 783};
 constexpr COLORREF kFill = RGB(56, 34, 12);
 constexpr COLORREF kButtonFill = RGB(90, 90, 90);
 
@@ -59,9 +59,9 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       ::SetWindowTextW(dialog, kTitle);
-      const int left = ::GetSystemMetrics(SM_CXSCREEN) / 2 - kWidth / 2;
-      const int top = ::GetSystemMetrics(SM_CYSCREEN) / 2 - kHeight / 2;
-      ::SetWindowPos(dialog, nullptr, left, top, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+      const int left = ::GetSystemMetrics(SM_CXSCREEN) / 2 - g_size.cx / 2;
+      const int top = ::GetSystemMetrics(SM_CYSCREEN) / 2 - g_size.cy / 2;
+      ::SetWindowPos(dialog, nullptr, left, top, g_size.cx, g_size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
       const HINSTANCE instance = ::GetModuleHandleW(nullptr);
       for (const ButtonPlace& b : g_buttons) {
         ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, b.left, b.top, b.width, b.height,
@@ -96,6 +96,10 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   g_buttons = ParseButtons(::GetCommandLineW());
+  if (!g_buttons.empty() && g_buttons.front().id == 0) {
+    g_size = {g_buttons.front().width, g_buttons.front().height};
+    g_buttons.erase(g_buttons.begin());
+  }
   HWND dialog = ::CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, &DialogProc, 0);
   if (!dialog) return 1;
   MSG msg;

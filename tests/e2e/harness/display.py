@@ -17,7 +17,7 @@ def large_display(size="2900x1700"):   # room for both 200 % windows side by sid
         os.environ["DISPLAY"] = ":" + number.readline().strip()
     try:
         wine.restart_server()
-        yield
+        yield tuple(map(int, size.split("x")))
     finally:
         set_dpi(None)
         os.environ["DISPLAY"] = shared
