@@ -1,8 +1,8 @@
 // cards, show and export: they only read.
 #include <string>
 
-#include "card/setting_rows.h"
-#include "card/settings_description.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_description.h"
 #include "cli/card_choice.h"
 #include "cli/commands.h"
 #include "cli/escaped_text.h"

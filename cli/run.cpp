@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "card/setting_rows.h"
-#include "card/settings_description.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_description.h"
 #include "cli/commands.h"
 #include "cli/dqcard_version.h"
 #include "cli/report.h"

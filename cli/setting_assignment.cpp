@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "card/settings_description.h"
+#include "card/core/settings_description.h"
 
 namespace cli {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <variant>
 
-#include "card/setting_rows.h"
+#include "card/core/setting_rows.h"
 
 namespace cli {
 

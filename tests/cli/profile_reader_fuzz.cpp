@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "card/settings_description.h"
+#include "card/core/settings_description.h"
 #include "cli/escaped_text.h"
 #include "cli/profile.h"
 

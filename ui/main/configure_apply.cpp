@@ -1,9 +1,9 @@
 // The main window's way out: Apply (write, check, eject, close, say goodbye) and Reset.
 #include <cstdio>
 
-#include "card/advanced_snapshot.h"
-#include "card/card_paths.h"
-#include "card/settings_file.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/settings_file.h"
 #include "ui/dialogs/exit_message_dlg.h"
 #include "ui/dialogs/no_usb_dlg.h"
 #include "ui/dialogs/program_message_box.h"

@@ -2,10 +2,10 @@
 
 #include <cwchar>
 
-#include "card/advanced_snapshot.h"
-#include "card/card_paths.h"
-#include "card/settings_file.h"
-#include "card/version_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/version_table.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
 #include "ui/advanced/advance_dlg.h"

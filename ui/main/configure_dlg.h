@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <span>
 
-#include "card/card_write_failure.h"
-#include "card/real_volume_platform.h"
-#include "card/settings_table.h"
-#include "card/volume_ejector.h"
+#include "card/eject/real_volume_platform.h"
+#include "card/eject/volume_ejector.h"
+#include "card/tables/card_write_failure.h"
+#include "card/tables/settings_table.h"
 #include "framework/message_table.h"
 #include "ui/main/clock_panel.h"
 #include "ui/skin/overlay.h"

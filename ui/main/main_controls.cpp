@@ -1,6 +1,6 @@
 #include "ui/main/main_controls.h"
 
-#include "card/settings_table.h"
+#include "card/core/setting_rows.h"
 #include "res/resource.h"
 
 namespace main_window {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "card/setting_rows.h"
-#include "card/settings_text.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_text.h"
 
 namespace {
 

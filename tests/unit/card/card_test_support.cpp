@@ -11,9 +11,9 @@
 #include <windows.h>
 #endif
 
-#include "card/card_paths.h"
-#include "card/card_state.h"
-#include "card/settings_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/card_state.h"
+#include "card/tables/settings_table.h"
 
 namespace fs = std::filesystem;
 

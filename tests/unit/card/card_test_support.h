@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "card/card_files.h"
-#include "card/card_write_failure.h"
+#include "card/files/card_files.h"
+#include "card/tables/card_write_failure.h"
 
 namespace cardtest {
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "card/card_paths.h"
-#include "card/settings_file.h"
-#include "card/settings_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/settings_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

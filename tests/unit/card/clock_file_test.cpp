@@ -1,12 +1,11 @@
-#include "card/clock_line.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "card/card_paths.h"
-#include "card/settings_file.h"
-#include "card/settings_table.h"
+#include "card/core/clock_line.h"
+#include "card/files/card_paths.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/settings_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "card/real_volume_platform.h"
-#include "card/volume_ejector.h"
+#include "card/eject/real_volume_platform.h"
+#include "card/eject/volume_ejector.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "card/settings_file.h"
-#include "card/settings_table.h"
-#include "card/version_table.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/settings_table.h"
+#include "card/tables/version_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

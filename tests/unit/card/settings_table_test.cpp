@@ -1,11 +1,11 @@
-#include "card/settings_table.h"
+#include "card/tables/settings_table.h"
 
 #include <gtest/gtest.h>
 
-#include "card/advanced_snapshot.h"
-#include "card/card_paths.h"
-#include "card/card_state.h"
-#include "card/version_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/card_state.h"
+#include "card/tables/version_table.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "card/volume_ejector.h"
+#include "card/eject/volume_ejector.h"
 
 #include <gtest/gtest.h>
 #include <winioctl.h>

@@ -1,13 +1,14 @@
 // The main window's overlay plans against the positions and images the window must show.
+#include "ui/skin/overlay_plan.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "card/settings_table.h"
+#include "card/tables/settings_table.h"
 #include "ui/main/main_controls.h"
-#include "ui/skin/overlay_plan.h"
 
 namespace main_window {
 namespace {

@@ -13,7 +13,7 @@ PLACES = {"MainWindow": "main", "AdvancedWindow": "advanced"}
 
 def description() -> dict:
     """{title: (window, subtitle, [(value, name, caption, detail)])} for the groups of Choice buttons."""
-    source = (ROOT / "card" / "settings_description.cpp").read_text()
+    source = (ROOT / "card" / "core" / "settings_description.cpp").read_text()
     values = {row: re.findall(r'\{(-?\d+), "([^"]*)", "([^"]*)", "([^"]*)"\}', body)
               for row, body in re.findall(r"constexpr OfferedValue k(\w+)Values\[\] = \{(.*?)\};", source, re.S)}
     groups = {}
