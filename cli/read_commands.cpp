@@ -22,7 +22,7 @@ std::variant<std::pair<CardPlace, CardContent>, Failure> ReadChosenCard(const In
 std::string ShowJson(const CardPlace& place, const CardContent& content) {
   std::string json = "{\"card\": " + JsonString(place.shown) + ", \"model\": " + JsonString(content.model) +
                      ", \"firmware\": " + JsonString(content.firmware) + ", \"settings\": [";
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     const char* name = card::NameOfValue(row, content.values[row]);
     json += std::string(row ? "," : "") + "\n  {\"key\": " + JsonString(card::kSettingKeys[row]) +
             ", \"value\": " + std::to_string(content.values[row]) +
@@ -33,7 +33,7 @@ std::string ShowJson(const CardPlace& place, const CardContent& content) {
 
 std::string ShowText(const CardPlace& place, const CardContent& content) {
   std::string text = "Card: " + place.shown + "\nModel: " + content.model + "\nFirmware: " + content.firmware + "\n";
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     text += std::string(card::kSettingKeys[row]) + ": " + DescribeValue(row, content.values[row]) + "\n";
   }
   return text;
@@ -64,7 +64,7 @@ ExitStatus RunExport(const Invocation& invocation) {
   if (const Failure* failure = std::get_if<Failure>(&read)) return Report(*failure);
   const CardContent& content = std::get<0>(read).second;
   std::string profile;
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     profile += std::string(card::kSettingKeys[row]) + "=" + std::to_string(content.values[row]) + "\n";
   }
   Print(profile);

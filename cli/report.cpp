@@ -19,7 +19,7 @@ void Print(std::string_view text) {
 
 std::string ChangeLines(const SettingValues& before, const SettingValues& after) {
   std::string lines;
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     if (before[row] == after[row]) continue;
     lines += std::string(card::kSettingKeys[row]) + ": " + DescribeValue(row, before[row]) + " -> " +
              DescribeValue(row, after[row]) + "\n";

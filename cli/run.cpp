@@ -45,7 +45,7 @@ std::string ProgramHelp() {
 // Every setting with the values it takes, for the help of the commands that write.
 std::string SettingsHelp() {
   std::string help = "\nSettings and their values:\n";
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     help += "  " + std::string(card::kSettingKeys[row]) + ": ";
     if (!card::IsOfferedByWindow(row)) help += "any number";
     bool first = true;

@@ -42,7 +42,7 @@ bool IsDecimal(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-std::string AllowedValues(int row) {
+std::string AllowedValues(card::SettingRow row) {
   std::string list;
   for (const card::OfferedValue& entry : card::OfferedValues(row)) {
     if (!list.empty()) list += ", ";
@@ -51,7 +51,7 @@ std::string AllowedValues(int row) {
   return list;
 }
 
-std::variant<Assignment, std::string> ParseValue(int row, std::string_view text, bool force) {
+std::variant<Assignment, std::string> ParseValue(card::SettingRow row, std::string_view text, bool force) {
   const std::string key(card::kSettingKeys[row]);
   if (IsDecimal(text)) {
     int32_t value = 0;
@@ -72,20 +72,20 @@ std::variant<Assignment, std::string> ParseValue(int row, std::string_view text,
 
 }  // namespace
 
-int MatchSettingKey(std::string_view text) {
-  for (int row = 0; row < card::kSettingCount; ++row) {
+std::optional<card::SettingRow> MatchSettingKey(std::string_view text) {
+  for (const card::SettingRow row : card::kSettingRows) {
     if (SameFolded<FoldedKeyChar>(text, card::kSettingKeys[row])) return row;
   }
-  return -1;
+  return std::nullopt;
 }
 
 std::variant<Assignment, std::string> ParseAssignment(std::string_view text, bool force) {
   const size_t equals = text.find('=');
   if (equals == std::string_view::npos) return Quoted(text) + " is not KEY=VALUE";
   const std::string_view key = text.substr(0, equals);
-  const int row = MatchSettingKey(key);
-  if (row < 0) return "unknown setting " + Quoted(key);
-  return ParseValue(row, text.substr(equals + 1), force);
+  const std::optional<card::SettingRow> row = MatchSettingKey(key);
+  if (!row) return "unknown setting " + Quoted(key);
+  return ParseValue(*row, text.substr(equals + 1), force);
 }
 
 void ApplyAssignments(std::span<const Assignment> assignments, SettingValues& values) {
@@ -98,7 +98,7 @@ void ApplyAssignments(std::span<const Assignment> assignments, SettingValues& va
   if (advancedTouched) card::ApplyPartitionRule(card::AdvancedRowsOf(values));
 }
 
-std::string DescribeValue(int row, int32_t value) {
+std::string DescribeValue(card::SettingRow row, int32_t value) {
   const char* name = card::NameOfValue(row, value);
   return std::to_string(value) + (name ? std::string(" (") + name + ")" : "");
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,12 +16,12 @@ namespace cli {
 using card::SettingValues;
 
 struct Assignment {
-  int row;
+  card::SettingRow row;
   int32_t value;
 };
 
-// The row whose key matches ignoring case, with "-" or "_" standing for a blank; -1 when none does.
-int MatchSettingKey(std::string_view text);
+// The row whose key matches ignoring case, with "-" or "_" standing for a blank; none when none does.
+std::optional<card::SettingRow> MatchSettingKey(std::string_view text);
 
 // A decimal number (numbers win) or the short name of a value, ignoring case. For a row that a window sets,
 // a value no window offers is refused unless `force`. On failure, the reason as one line.
@@ -31,6 +32,6 @@ std::variant<Assignment, std::string> ParseAssignment(std::string_view text, boo
 void ApplyAssignments(std::span<const Assignment> assignments, SettingValues& values);
 
 // "1 (720p)", or just "7" for a value without a name.
-std::string DescribeValue(int row, int32_t value);
+std::string DescribeValue(card::SettingRow row, int32_t value);
 
 }  // namespace cli

@@ -2,11 +2,11 @@
 
 namespace card {
 
-int FindSettingRow(std::string_view key) {
-  for (int row = 0; row < kSettingCount; ++row) {
+std::optional<SettingRow> FindSettingRow(std::string_view key) {
+  for (const SettingRow row : kSettingRows) {
     if (key == kSettingKeys[row]) return row;
   }
-  return -1;
+  return std::nullopt;
 }
 
 void ApplyPartitionRule(std::span<int32_t, kAdvancedCount> advanced) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -40,6 +41,16 @@ enum SettingRow : int {
 constexpr int kSettingCount = 24;
 constexpr int kFirstAdvancedRow = 13;  // rows 13 to 22 belong to the advanced window
 constexpr int kAdvancedCount = 10;
+
+// Every row in order, for walking the rows with their type; the advanced ones in the order of the Advanced
+// snapshot.
+inline constexpr std::array<SettingRow, kSettingCount> kSettingRows = [] {
+  std::array<SettingRow, kSettingCount> rows{};
+  for (int row = 0; row < kSettingCount; ++row) rows[row] = static_cast<SettingRow>(row);
+  return rows;
+}();
+inline constexpr std::span<const SettingRow, kAdvancedCount> kAdvancedRows =
+    std::span(kSettingRows).subspan<kFirstAdvancedRow, kAdvancedCount>();
 
 // One value per row, in row order: a card's whole configuration.
 using SettingValues = std::array<int32_t, kSettingCount>;
@@ -81,8 +92,8 @@ inline constexpr SettingValues kDefaultSettingValues = {
     21,                          // time zone UTC+09:00
 };
 
-// Exact, case-sensitive match of the whole key; -1 when the key is not a setting.
-int FindSettingRow(std::string_view key);
+// Exact, case-sensitive match of the whole key; none when the key is not a setting.
+std::optional<SettingRow> FindSettingRow(std::string_view key);
 
 // The advanced rows 13 to 22 of `values`, in the order of the Advanced snapshot.
 inline std::span<int32_t, kAdvancedCount> AdvancedRowsOf(SettingValues& values) {

@@ -1,5 +1,9 @@
 #include "card/core/settings_description.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
 namespace card {
 namespace {
 
@@ -87,29 +91,37 @@ constexpr SettingDescription kDescriptions[] = {
 };
 static_assert(std::size(kDescriptions) == kSettingCount);
 
+// The place of each row's description in kDescriptions.
+constexpr std::array<size_t, kSettingCount> kDescriptionOfRow = [] {
+  std::array<size_t, kSettingCount> places{};
+  places.fill(std::size(kDescriptions));
+  for (size_t place = 0; place < std::size(kDescriptions); ++place) places[kDescriptions[place].row] = place;
+  return places;
+}();
+static_assert(std::ranges::find(kDescriptionOfRow, std::size(kDescriptions)) == kDescriptionOfRow.end(),
+              "every row is described exactly once");
+
 }  // namespace
 
 std::span<const SettingDescription> SettingDescriptions() { return kDescriptions; }
 
-const SettingDescription& DescriptionOf(int row) {
-  for (const SettingDescription& description : kDescriptions) {
-    if (description.row == row) return description;
-  }
-  return kDescriptions[std::size(kDescriptions) - 1];  // never reached for a row 0 to 23
+const SettingDescription& DescriptionOf(SettingRow row) {
+  if (row < 0 || row >= kSettingCount) std::abort();
+  return kDescriptions[kDescriptionOfRow[row]];
 }
 
-std::span<const OfferedValue> OfferedValues(int row) { return DescriptionOf(row).values; }
+std::span<const OfferedValue> OfferedValues(SettingRow row) { return DescriptionOf(row).values; }
 
-bool IsOfferedByWindow(int row) { return !OfferedValues(row).empty(); }
+bool IsOfferedByWindow(SettingRow row) { return !OfferedValues(row).empty(); }
 
-const OfferedValue* FindOfferedValue(int row, int32_t value) {
+const OfferedValue* FindOfferedValue(SettingRow row, int32_t value) {
   for (const OfferedValue& entry : OfferedValues(row)) {
     if (entry.value == value) return &entry;
   }
   return nullptr;
 }
 
-const char* NameOfValue(int row, int32_t value) {
+const char* NameOfValue(SettingRow row, int32_t value) {
   const OfferedValue* entry = FindOfferedValue(row, value);
   return entry ? entry->name : nullptr;
 }

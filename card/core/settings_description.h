@@ -40,19 +40,20 @@ struct SettingDescription {
 // slider, the time zone picker and the rows set nowhere.
 std::span<const SettingDescription> SettingDescriptions();
 
-// The description of `row` (0 to 23).
-const SettingDescription& DescriptionOf(int row);
+// The description of `row`. A SettingRow outside the 24 rows is a caller's fault: the program stops rather
+// than describe some other row.
+const SettingDescription& DescriptionOf(SettingRow row);
 
 // Every value a window lets the user pick for `row`, in the window's order; empty for the rows set nowhere.
-std::span<const OfferedValue> OfferedValues(int row);
+std::span<const OfferedValue> OfferedValues(SettingRow row);
 
 // Whether some window sets `row`.
-bool IsOfferedByWindow(int row);
+bool IsOfferedByWindow(SettingRow row);
 
 // The entry of `value` in `row`, or null when no window offers that value.
-const OfferedValue* FindOfferedValue(int row, int32_t value);
+const OfferedValue* FindOfferedValue(SettingRow row, int32_t value);
 
 // The short name of `value` in `row`, or null when no window offers that value.
-const char* NameOfValue(int row, int32_t value);
+const char* NameOfValue(SettingRow row, int32_t value);
 
 }  // namespace card

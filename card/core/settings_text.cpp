@@ -7,7 +7,9 @@
 namespace card {
 namespace {
 
-std::string SettingLine(int row, int32_t value) { return std::string(kSettingKeys[row]) + "=" + std::to_string(value); }
+std::string SettingLine(SettingRow row, int32_t value) {
+  return std::string(kSettingKeys[row]) + "=" + std::to_string(value);
+}
 
 }  // namespace
 
@@ -15,10 +17,10 @@ SettingsRead ReadSettingsText(CardTextReader& text, const SettingValues& start) 
   SettingsRead read{start, {}};
   char line[kLineCapacity];
   while (const size_t length = ReadCardLine(text, line)) {
-    const int row = FindSettingRow(KeyOfLine(std::string_view(line, length)));
-    if (row < 0) continue;
-    read.values[row] = ParseTrailingNumber(line, length);
-    read.named[row] = true;
+    const std::optional<SettingRow> row = FindSettingRow(KeyOfLine(std::string_view(line, length)));
+    if (!row) continue;
+    read.values[*row] = ParseTrailingNumber(line, length);
+    read.named[*row] = true;
   }
   return read;
 }
@@ -30,7 +32,7 @@ SettingsRead ReadSettingsBytes(std::string_view bytes, const SettingValues& star
 
 std::string FormatSettingsText(const SettingValues& values) {
   std::string text;
-  for (int row = 0; row < kSettingCount; ++row) text += SettingLine(row, values[row]) + '\n';
+  for (const SettingRow row : kSettingRows) text += SettingLine(row, values[row]) + '\n';
   return text;
 }
 
@@ -38,7 +40,7 @@ std::string FormatSettingsBytes(const SettingValues& values) { return ToCardText
 
 SettingsCheck CheckSettingsText(CardTextReader& text, const SettingValues& values) {
   char line[kLineCapacity];
-  for (int row = 0; row < kSettingCount; ++row) {
+  for (const SettingRow row : kSettingRows) {
     const size_t length = ReadCardLine(text, line);
     if (std::string_view(line, length) != SettingLine(row, values[row])) return SettingsCheck::kBad;
   }

@@ -26,6 +26,4 @@ void RealVolumePlatform::Print(const char* text) {
   std::fflush(stdout);
 }
 
-void RealVolumePlatform::ShowOpenError(const wchar_t* text) { errors_->OnVolumeNotOpened(text); }
-
 }  // namespace card

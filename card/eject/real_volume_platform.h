@@ -1,4 +1,4 @@
-// The Volume ejector's platform calls, made for real; its error message goes to the sink it is given.
+// The Volume ejector's platform calls, made for real.
 #pragma once
 
 #include "card/eject/volume_platform.h"
@@ -7,8 +7,6 @@ namespace card {
 
 class RealVolumePlatform : public VolumePlatform {
  public:
-  explicit RealVolumePlatform(VolumeOpenErrorSink& errors) : errors_(&errors) {}
-
   UINT DriveType(const wchar_t* rootPath) override;
   HANDLE OpenVolume(const wchar_t* volumePath, DWORD access) override;
   DWORD LastError() override;
@@ -16,10 +14,6 @@ class RealVolumePlatform : public VolumePlatform {
   bool Close(HANDLE volume) override;
   void Sleep(DWORD milliseconds) override;
   void Print(const char* text) override;
-  void ShowOpenError(const wchar_t* text) override;
-
- private:
-  VolumeOpenErrorSink* errors_;
 };
 
 }  // namespace card

@@ -41,7 +41,7 @@ int VolumeEjector::Eject(wchar_t letter) {
   if (volume == INVALID_HANDLE_VALUE) {
     wchar_t text[64];
     std::swprintf(text, 64, L"Error %d: %ls\n", static_cast<int>(platform_->LastError()), L"CreateFile");
-    platform_->ShowOpenError(text);
+    errors_->OnVolumeNotOpened(text);
     return 0;
   }
 

@@ -7,7 +7,8 @@ namespace card {
 
 class VolumeEjector {
  public:
-  explicit VolumeEjector(VolumePlatform& platform) : platform_(&platform) {}
+  // The volume-open error goes to `errors`, the program's one box for it.
+  VolumeEjector(VolumePlatform& platform, VolumeOpenErrorSink& errors) : platform_(&platform), errors_(&errors) {}
 
   // 1 when the volume could be opened and closed again (whether or not the medium came out), 0 when the
   // drive is neither removable nor optical, cannot be opened, or its handle cannot be closed.
@@ -17,6 +18,7 @@ class VolumeEjector {
   bool Lock(HANDLE volume);
 
   VolumePlatform* platform_;
+  VolumeOpenErrorSink* errors_;
 };
 
 }  // namespace card

@@ -6,8 +6,8 @@
 
 namespace card {
 
-// Where the ejector's one visible message goes: the main window shows it as a box, as it does the no-card box;
-// the card library shows no window itself.
+// Where the ejector's one visible message goes, the volume that could not be opened: the main window shows it
+// as a box, as it does the no-card box; the card library shows no window itself.
 class VolumeOpenErrorSink {
  public:
   virtual void OnVolumeNotOpened(const wchar_t* text) = 0;
@@ -27,8 +27,6 @@ class VolumePlatform {
   virtual void Sleep(DWORD milliseconds) = 0;
   // Diagnostics go to standard output, which the user of a windowed program does not see.
   virtual void Print(const char* text) = 0;
-  // The one visible message of the ejector: the volume could not be opened.
-  virtual void ShowOpenError(const wchar_t* text) = 0;
 
  protected:
   ~VolumePlatform() = default;

@@ -26,7 +26,7 @@ CardPaths& TheCardPaths() { return g_paths; }
 char CardDriveLetter() { return g_paths.settingsFile[0]; }
 
 FolderSet SetCardFolder(const char* folder) {
-  ClearCardPaths();
+  g_paths = {};
   // The marker has the longest name; a separator and the terminator come on top.
   if (std::strlen(folder) + 1 + std::strlen(kMarkerName) + 1 > kPathCapacity) return FolderSet::kTooLong;
   CopyPath(g_paths.folder, folder);
@@ -43,7 +43,5 @@ FolderSet SetCardFolder(const char* folder) {
 std::string CardFileIn(std::string_view folder, const char* name) {
   return std::string(folder) + platform::kPathSeparator + name;
 }
-
-void ClearCardPaths() { g_paths = {}; }
 
 }  // namespace card

@@ -46,7 +46,4 @@ FolderSet SetCardFolder(const char* folder);
 // The path of the file `name` in the Card folder `folder`, for callers that keep their own paths.
 std::string CardFileIn(std::string_view folder, const char* name);
 
-// Everything empty again, as when the program has just loaded.
-void ClearCardPaths();
-
 }  // namespace card

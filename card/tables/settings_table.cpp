@@ -20,15 +20,13 @@ constinit std::array<Setting, kSettingCount> g_table = MakeTable();
 
 Setting* SettingsTable() { return g_table.data(); }
 
-int32_t GetSetting(int row) { return g_table[row].value; }
+int32_t GetSetting(SettingRow row) { return g_table[row].value; }
 
-void SetSetting(int row, int32_t value) { g_table[row].value = value; }
+void SetSetting(SettingRow row, int32_t value) { g_table[row].value = value; }
 
-int32_t SettingDefault(int row) { return kDefaultSettingValues[row]; }
+int32_t SettingDefault(SettingRow row) { return kDefaultSettingValues[row]; }
 
 void ResetSettingsToDefaults() { SetTableValues(kDefaultSettingValues); }
-
-void ClearSettings() { SetTableValues({}); }
 
 SettingValues TableValues() {
   SettingValues values;

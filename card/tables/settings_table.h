@@ -17,13 +17,10 @@ struct Setting {
 // The process-wide table of kSettingCount rows; keys never change.
 Setting* SettingsTable();
 
-int32_t GetSetting(int row);
-void SetSetting(int row, int32_t value);
-int32_t SettingDefault(int row);
+int32_t GetSetting(SettingRow row);
+void SetSetting(SettingRow row, int32_t value);
+int32_t SettingDefault(SettingRow row);
 void ResetSettingsToDefaults();
-
-// Every value back to 0, as when the program has just loaded (rows missing from config.txt stay 0).
-void ClearSettings();
 
 // All 24 values at once, in row order.
 SettingValues TableValues();

@@ -40,8 +40,4 @@ void SetVersionTexts(const VersionTexts& texts) {
 
 VersionTexts TheVersionTexts() { return {ModelText(), FirmwareText()}; }
 
-void ClearVersionValues() {
-  for (VersionEntry& entry : g_versions) entry.value[0] = '\0';
-}
-
 }  // namespace card

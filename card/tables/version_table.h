@@ -25,7 +25,4 @@ bool SetVersionValue(std::string_view key, std::string_view value);
 void SetVersionTexts(const VersionTexts& texts);
 VersionTexts TheVersionTexts();
 
-// Both values empty again, as when the program has just loaded.
-void ClearVersionValues();
-
 }  // namespace card

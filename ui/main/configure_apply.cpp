@@ -13,7 +13,7 @@
 namespace main_window {
 
 void CConfigureDlg::CopyAdvancedValuesToSettings() {
-  for (int i = 0; i < card::kAdvancedCount; ++i) card::SetSetting(card::kFirstAdvancedRow + i, advancedValues_[i]);
+  for (int i = 0; i < card::kAdvancedCount; ++i) card::SetSetting(card::kAdvancedRows[i], advancedValues_[i]);
 }
 
 void CConfigureDlg::OnOK() {
@@ -50,7 +50,7 @@ void CConfigureDlg::OnVolumeNotOpened(const wchar_t* text) { dialogs::ShowProgra
 
 void CConfigureDlg::OnReset() {
   card::ResetSettingsToDefaults();
-  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::SettingDefault(card::kFirstAdvancedRow + i);
+  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::SettingDefault(card::kAdvancedRows[i]);
   card::StoreAdvancedSnapshot(advancedValues_);
   timeZoneIndex_ = card::SettingDefault(card::kTimeZone);
   overlay_.ScheduleRefresh();

@@ -92,7 +92,7 @@ BOOL CConfigureDlg::OnInitDialog() {
 
   overlay_.CreateActionButton(0);  // Cancel
   overlay_.CreateChoiceButtons();
-  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::GetSetting(card::kFirstAdvancedRow + i);
+  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::GetSetting(card::kAdvancedRows[i]);
   card::StoreAdvancedSnapshot(advancedValues_);
   for (size_t i = 1; i < kActionCount; ++i) overlay_.CreateActionButton(i);
 

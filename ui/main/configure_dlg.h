@@ -80,8 +80,8 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   int32_t advancedValues_[card::kAdvancedCount] = {};
   ClockFields clock_;
   int32_t saveOk_ = 1;
-  card::RealVolumePlatform volumePlatform_{static_cast<card::VolumeOpenErrorSink&>(*this)};
-  card::VolumeEjector ejector_{volumePlatform_};
+  card::RealVolumePlatform volumePlatform_;
+  card::VolumeEjector ejector_{volumePlatform_, static_cast<card::VolumeOpenErrorSink&>(*this)};
   int32_t timeZoneIndex_ = -1;
   wchar_t clockText_[kClockTextCapacity] = {};
   int32_t refreshArmed_ = 1;

@@ -73,6 +73,11 @@ card::CardResult<card::FileWrite> ReplaceCardSettings();
 card::CardResult<card::SettingsCheck> CheckCardSettings();
 card::CardResult<card::FileWrite> WriteCardClock(const card::LocalTime& now);
 
+// The process-wide card state as the program loads it, through the tables' own setters: Settings values 0,
+// version values empty, Advanced snapshot zeros, card paths empty, so that nothing of one test's card reaches
+// the next.
+void ClearCardState();
+
 // Fresh state for one test: no settings read yet, no version values, the card folder set to `folder`.
 void ResetCardState(const std::string& folder);
 

@@ -73,7 +73,7 @@ TEST_F(SettingsWriter, WhatIsWrittenReadsBackToTheSameTable) {
   card::SetSetting(card::kSpeakerVolume, -1);
   card::SetSetting(card::kPartitionTerritory, 8);
   card::WriteSettings(sink_);
-  card::ClearSettings();
+  card::SetTableValues({});
   card::ReadSettings();
   EXPECT_EQ(card::GetSetting(card::kNightBright), 7);
   EXPECT_EQ(card::GetSetting(card::kSpeakerVolume), -1);

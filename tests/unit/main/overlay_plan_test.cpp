@@ -214,5 +214,11 @@ TEST(HoverPlan, DrawsTheActionButtonsInTheirFixedOrder) {
   EXPECT_EQ(bitmaps, (std::vector<UINT>{134, 143, 146, 137, 293, 141, 169, 173}));
 }
 
+TEST(OverlayPlan, StopsRatherThanDrawPastItsCapacity) {
+  OverlayPlan plan;
+  for (size_t i = 0; i < OverlayPlan::kCapacity; ++i) plan.Add(Marker(0, 0));
+  EXPECT_DEATH(plan.Add(Marker(0, 0)), "");
+}
+
 }  // namespace
 }  // namespace main_window
