@@ -27,6 +27,13 @@ constexpr char kOldFile[] = "Resolution=2\r\nTime zone=3\r\n";
 
 class SettingsWriter : public cardtest::CardFolderTest {};
 
+// A clock that, when the save asks it for the time, changes config.txt behind the save's back.
+std::string g_configToChange;
+card::LocalTime ClockThatChangesConfig() {
+  cardtest::WriteBytes(g_configToChange, kOldFile);
+  return {2024, 3, 5, 14, 7, 9};
+}
+
 TEST_F(SettingsWriter, DefaultsGiveExactly24CrLfLines) {
   card::ResetSettingsToDefaults();
   EXPECT_EQ(card::WriteSettings(sink_), card::SaveStep::kNone);
@@ -79,6 +86,14 @@ TEST_F(SettingsWriter, WhatIsWrittenReadsBackToTheSameTable) {
   EXPECT_EQ(card::GetSetting(card::kSpeakerVolume), -1);
   EXPECT_EQ(card::GetSetting(card::kPartitionTerritory), 8);
   EXPECT_EQ(card::GetSetting(card::kTimeZone), 21);
+}
+
+TEST_F(SettingsWriter, ASaveWhoseReadBackDiffersStopsAtTheCheck) {
+  g_configToChange = CardFile("config.txt");
+  const std::string clock = CardFile("RTC_time.ini");
+  const card::SaveReport saved = card::SaveCard({g_configToChange.c_str(), clock.c_str()}, card::kDefaultSettingValues,
+                                                card::SaveOrder::kClockThenCheck, ClockThatChangesConfig);
+  EXPECT_EQ(saved.failed, card::SaveStep::kCheck);
 }
 
 // Read-only is the Windows attribute, or on POSIX a file without write permission (as FAT's attribute shows).
