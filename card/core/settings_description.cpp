@@ -98,7 +98,8 @@ constexpr std::array<size_t, kSettingCount> kDescriptionOfRow = [] {
   for (size_t place = 0; place < std::size(kDescriptions); ++place) places[kDescriptions[place].row] = place;
   return places;
 }();
-static_assert(std::ranges::find(kDescriptionOfRow, std::size(kDescriptions)) == kDescriptionOfRow.end(),
+static_assert(std::find(kDescriptionOfRow.begin(), kDescriptionOfRow.end(), std::size(kDescriptions)) ==
+                  kDescriptionOfRow.end(),
               "every row is described exactly once");
 
 }  // namespace
