@@ -6,12 +6,12 @@
 #include <string_view>
 #include <system_error>
 
-#include "card/card_files.h"
-#include "card/card_finder.h"
-#include "card/card_paths.h"
-#include "card/card_save.h"
-#include "card/platform.h"
-#include "card/unique_file.h"
+#include "card/files/card_files.h"
+#include "card/files/card_finder.h"
+#include "card/files/card_paths.h"
+#include "card/files/card_save.h"
+#include "card/files/platform.h"
+#include "card/files/unique_file.h"
 
 namespace cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/failure.h"
-#include "card/setting_rows.h"
+#include "card/core/setting_rows.h"
 
 namespace cli {
 

@@ -1,10 +1,10 @@
 // cards, show and export: they only read.
 #include <string>
 
-#include "card/setting_rows.h"
-#include "card/profile_text.h"
-#include "card/setting_assignment.h"
-#include "card/settings_description.h"
+#include "card/core/profile_text.h"
+#include "card/core/setting_assignment.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_description.h"
 #include "cli/card_choice.h"
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
@@ -24,7 +24,7 @@ std::variant<std::pair<CardPlace, CardContent>, Failure> ReadChosenCard(const In
 std::string ShowJson(const CardPlace& place, const CardContent& content) {
   std::string json = "{\"card\": " + JsonString(place.shown) + ", \"model\": " + JsonString(content.model) +
                      ", \"firmware\": " + JsonString(content.firmware) + ", \"settings\": [";
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     const char* name = card::NameOfValue(row, content.values[row]);
     json += std::string(row ? "," : "") + "\n  {\"key\": " + JsonString(card::kSettingKeys[row]) +
             ", \"value\": " + std::to_string(content.values[row]) +
@@ -35,7 +35,7 @@ std::string ShowJson(const CardPlace& place, const CardContent& content) {
 
 std::string ShowText(const CardPlace& place, const CardContent& content) {
   std::string text = "Card: " + place.shown + "\nModel: " + content.model + "\nFirmware: " + content.firmware + "\n";
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     text += std::string(card::kSettingKeys[row]) + ": " + card::DescribeValue(row, content.values[row]) + "\n";
   }
   return text;

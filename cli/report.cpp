@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "card/setting_assignment.h"
+#include "card/core/setting_assignment.h"
 #include "cli/escaped_text.h"
 
 namespace cli {
@@ -20,7 +20,7 @@ void Print(std::string_view text) {
 
 std::string ChangeLines(const card::SettingValues& before, const card::SettingValues& after) {
   std::string lines;
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     if (before[row] == after[row]) continue;
     lines += std::string(card::kSettingKeys[row]) + ": " + card::DescribeValue(row, before[row]) + " -> " +
              card::DescribeValue(row, after[row]) + "\n";

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/failure.h"
-#include "card/setting_rows.h"
+#include "card/core/setting_rows.h"
 
 namespace cli {
 

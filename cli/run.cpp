@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "card/setting_rows.h"
-#include "card/setting_assignment.h"
-#include "card/settings_description.h"
+#include "card/core/setting_assignment.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_description.h"
 #include "cli/commands.h"
 #include "cli/dqcard_version.h"
 #include "cli/report.h"
@@ -46,7 +46,7 @@ std::string ProgramHelp() {
 // Every setting with the values it takes, for the help of the commands that write.
 std::string SettingsHelp() {
   std::string help = "\nSettings and their values:\n";
-  for (int row = 0; row < card::kSettingCount; ++row) {
+  for (const card::SettingRow row : card::kSettingRows) {
     help += "  " + std::string(card::kSettingKeys[row]) + ": ";
     if (!card::IsOfferedByWindow(row)) help += "any number";
     bool first = true;

@@ -5,7 +5,7 @@
 
 #include "cli/card_choice.h"
 #include "cli/commands.h"
-#include "card/profile_text.h"
+#include "card/core/profile_text.h"
 #include "cli/report.h"
 
 namespace cli {

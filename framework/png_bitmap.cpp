@@ -52,25 +52,19 @@ DecodedImage Decode(IWICImagingFactory& factory, UINT id, const wchar_t* type) {
   return image;
 }
 
-// Rows top to bottom for a positive `rowOrder`, bottom to top (as a bitmap file keeps them) for a negative one.
-BITMAPINFO DibFormat(const DecodedImage& image, int rowOrder) {
+enum class RowOrder { kTopDown, kBottomUp };
+
+BITMAPINFO DibFormat(const DecodedImage& image, RowOrder order) {
   BITMAPINFO format{};
-  const LONG height = static_cast<LONG>(image.height);
-  format.bmiHeader = {sizeof(BITMAPINFOHEADER),
-                      static_cast<LONG>(image.width),
-                      rowOrder > 0 ? -height : height,
-                      1,
-                      24,
-                      BI_RGB,
-                      0,
-                      0,
-                      0,
-                      0,
-                      0};
+  BITMAPINFOHEADER& header = format.bmiHeader;
+  header.biSize = sizeof header;
+  header.biWidth = static_cast<LONG>(image.width);
+  header.biHeight = order == RowOrder::kTopDown ? -static_cast<LONG>(image.height) : static_cast<LONG>(image.height);
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
   return format;
 }
-constexpr int kTopDown = 1;
-constexpr int kBottomUp = -1;
 
 // The decoder's rows, top to bottom, in one copy.
 bool CopyRows(const DecodedImage& image, BYTE* bits) {
@@ -96,7 +90,7 @@ UniqueBitmap PngDecoder::Section(UINT id) const {
   if (!factory_) return {};
   const DecodedImage image = Decode(*factory_.get(), id, resourceType_);
   if (!image.pixels) return {};
-  const BITMAPINFO format = DibFormat(image, kBottomUp);
+  const BITMAPINFO format = DibFormat(image, RowOrder::kBottomUp);
   void* bits = nullptr;
   UniqueBitmap section(::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!section || !CopyRows(image, static_cast<BYTE*>(bits))) return {};
@@ -110,7 +104,7 @@ UniqueBitmap PngDecoder::DeviceBitmap(UINT id) const {
   if (!image.pixels) return {};
   std::vector<BYTE> bits(std::size_t{image.stride} * image.height);
   if (!CopyRows(image, bits.data())) return {};
-  const BITMAPINFO format = DibFormat(image, kTopDown);
+  const BITMAPINFO format = DibFormat(image, RowOrder::kTopDown);
   WindowDC screen(nullptr);
   return UniqueBitmap(
       ::CreateDIBitmap(screen.get(), &format.bmiHeader, CBM_INIT, bits.data(), &format, DIB_RGB_COLORS));

@@ -9,13 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "card/card_paths.h"
-#include "card/clock_line.h"
-#include "card/profile_text.h"
-#include "card/setting_rows.h"
-#include "card/settings_description.h"
-#include "card/settings_text.h"
-#include "card/version_text.h"
+#include "card/core/card_file_names.h"
+#include "card/core/clock_line.h"
+#include "card/core/profile_text.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_description.h"
+#include "card/core/settings_text.h"
+#include "card/core/version_text.h"
 
 #define DQ_EXPORT(name) extern "C" __attribute__((export_name(#name)))
 

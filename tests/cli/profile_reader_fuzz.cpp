@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "card/profile_text.h"
-#include "card/settings_description.h"
+#include "card/core/profile_text.h"
+#include "card/core/settings_description.h"
 #include "cli/escaped_text.h"
 
 namespace {

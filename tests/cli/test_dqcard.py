@@ -9,12 +9,24 @@ import tempfile
 import unittest
 from pathlib import Path
 
-KEYS = ["Resolution", "Date", "Time", "Voltage", "Accelerator", "Display MISC", "Driving Mode Accelerator",
-        "Parking Accelerator", "Auto Parking", "Parking Motion", "Night Bright", "Speaker Volume", "MIC Volume",
-        "Video Out Standard", "Encoding Profile", "Bit rate", "Driving Mode Frame", "Parking Mode Frame",
-        "Parking Black and White", "Video OUT", "GPS Speed Display", "Memory Partition", "Partition Territory",
-        "Time zone"]
-DEFAULTS = [0, 1, 1, 1, 1, 1, 2, 2, 1, 2, 3, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 21]
+CORE = Path(__file__).resolve().parents[2] / "card" / "core"
+
+
+def described():
+    """The rows' keys and defaults (setting_rows.h) and, by key, the values a window offers with their short
+    names (settings_description.cpp, one list named after each row): the card core's one description, not a
+    copy of it."""
+    rows = (CORE / "setting_rows.h").read_text()
+    keys = re.findall(r'"([^"]*)"', re.search(r"kSettingKeys = \{(.*?)\};", rows, re.S).group(1))
+    defaults = re.sub(r"//[^\n]*", "", re.search(r"kDefaultSettingValues = \{(.*?)\};", rows, re.S).group(1))
+    enum = re.findall(r"k(\w+)", re.search(r"enum SettingRow : int \{(.*?)\};", rows, re.S).group(1))
+    source = (CORE / "settings_description.cpp").read_text()
+    lists = {row: [(int(value), name) for value, name in re.findall(r'\{(-?\d+), "([^"]*)"', body)]
+             for row, body in re.findall(r"constexpr OfferedValue k(\w+)Values\[\] = \{(.*?)\};", source, re.S)}
+    return keys, [int(v) for v in re.findall(r"-?\d+", defaults)], {k: lists.get(r, []) for k, r in zip(keys, enum)}
+
+
+KEYS, DEFAULTS, OFFERED = described()
 DQCARD = BUILD_DIR = ""
 CLOCK = rb"^RTC Time Setting=20\d{12}\r\n$"
 
@@ -73,6 +85,9 @@ class Commands(unittest.TestCase):
         self.assertIn(b"Night Bright: 3 (bright-1)\n", defaults.stdout)
         self.assertEqual(defaults.stderr, f"dqcard: {folder(card)}/config.txt: missing, the camera's defaults "
                                           "shown\n".encode())
+        shown = json.loads(run("show", "--card", card, "--json").stdout)
+        self.assertEqual([(s["key"], s["value"], s["name"]) for s in shown["settings"]],
+                         [(k, v, dict(OFFERED[k]).get(v)) for k, v in zip(KEYS, DEFAULTS)])
 
     def test_set_prints_changes_and_writes_as_the_windows_do(self):
         card = make_card(self.base / "card one")
@@ -87,6 +102,9 @@ class Commands(unittest.TestCase):
         self.assertEqual(done.stdout, b"Date: 1 -> -5\nTime zone: 21 (UTC+09:00) -> 9 (UTC-03:00)\n", done.stderr)
         expected = config_bytes([0, -5] + DEFAULTS[2:23] + [9])  # the territory stays 4: default partition
         self.assertEqual(files(card), {**before, "config.txt": expected})
+        # Any advanced change is confirmed as the advanced window confirms it: the default split keeps 4.
+        self.assertEqual(run("set", "--card", card, "partition-territory=7", "--no-clock").returncode, 0)
+        self.assertEqual(config_of(card), expected)
         run("set", "--card", card, "mic-volume=on")  # no change, but written with the clock as OK does
         self.assertEqual(config_of(card), expected)
         self.assertRegex((folder(card) / "RTC_time.ini").read_bytes(), CLOCK)
@@ -207,6 +225,12 @@ class Faults(unittest.TestCase):
         self.assertEqual(config_of(full), config_bytes([1] + DEFAULTS[1:10] + [4] + DEFAULTS[11:]))
         self.assertRegex((folder(full) / "RTC_time.ini").read_bytes(), CLOCK)
         self.assertEqual(sorted(files(full)), ["RTC_time.ini", "config.txt", "ver.txt"])
+
+        # An old config.txt longer than the new one is cut at the new length.
+        longer = self.full_card("full longer")
+        (folder(longer) / "config.txt").write_bytes(config_bytes(DEFAULTS) + b"Unknown=1\r\n")
+        self.assertEqual(run("set", "--card", longer, "night-bright=4").returncode, 0)
+        self.assertEqual(config_of(longer), config_bytes(DEFAULTS[:10] + [4] + DEFAULTS[11:]))
 
         # No room for a clock file that is not there yet: config.txt is new all the same, and the report says so.
         clockless = self.full_card("full without clock", clock=False)

@@ -2,7 +2,7 @@
 // sources must read the same.
 #include <string_view>
 
-#include "card/settings_text.h"
+#include "card/core/settings_text.h"
 #include "tests/fuzz/card_bytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "card/settings_text.h"
+#include "card/core/settings_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const card::SettingValues first =

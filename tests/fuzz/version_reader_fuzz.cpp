@@ -2,8 +2,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "card/version_table.h"
-#include "card/version_text.h"
+#include "card/core/version_text.h"
+#include "card/tables/version_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const card::VersionTexts texts = card::ReadVersionBytes(std::string_view(reinterpret_cast<const char*>(data), size));

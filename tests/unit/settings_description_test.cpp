@@ -1,6 +1,6 @@
 // Each window's Choice table against the one description of the settings: a value added to, dropped from or
 // moved in one of them and not the other fails here (the skin's captions are held to it by the skin's tests).
-#include "card/settings_description.h"
+#include "card/core/settings_description.h"
 
 #include <gtest/gtest.h>
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/configure_app.h"
-#include "card/advanced_snapshot.h"
-#include "card/card_paths.h"
-#include "card/settings_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/settings_table.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
 #include "tests/support/message_pump.h"

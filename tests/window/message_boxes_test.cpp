@@ -152,9 +152,14 @@ TEST(MessageBoxes, RepeatedShowingsLeaveNoGdiObjectsBehind) {
   EXPECT_EQ(GdiGrowthOverShowings<CExitMessageDlg>(kOkButton, 8), 0);
 }
 
-testsupport::ModalRun RunAboutBox(const std::function<void(HWND)>& script) {
+// Runs the about box with `input`, which ends it, and waits until it has ended: a key reaches the box some
+// time after the input bridge has answered.
+testsupport::ModalRun RunAboutBox(const std::function<void(HWND)>& input) {
   CAboutDlg about;
-  return testsupport::RunModalScript(about, [&] { script(about.m_hWnd); });
+  return testsupport::RunModalScript(about, [&] {
+    input(about.m_hWnd);
+    PumpUntil([&] { return !::IsWindowVisible(about.m_hWnd); });
+  });
 }
 
 TEST(AboutBox, EndsWithEnterEscapeOrItsButton) {

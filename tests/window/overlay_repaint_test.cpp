@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "card/advanced_snapshot.h"
+#include "card/tables/advanced_snapshot.h"
 #include "framework/gdi.h"
 #include "framework/png_bitmap.h"
 #include "res/resource.h"

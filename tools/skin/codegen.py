@@ -143,7 +143,7 @@ def _window_header(namespace: str, window, extra_fields: list[str], extra_values
                   _point(scaling.length(MARKER, s), scaling.length(MARKER, s))] + extra_values(s)
         body = "".join(f"        {v},\n" for v in values)
         sets.append(f"    // {scaling.percent(s)} %\n    {{\n{body}    }},\n")
-    return (f"{CPP_GENERATED}\n#pragma once\n\n#include <windows.h>\n\n#include <array>\n\n#include \"card/setting_rows.h\"\n"
+    return (f"{CPP_GENERATED}\n#pragma once\n\n#include <windows.h>\n\n#include <array>\n\n#include \"card/core/setting_rows.h\"\n"
             f"#include \"res/resource.h\"\n#include \"ui/skin/button_layout.h\"\n#include \"ui/skin/choice.h\"\n\n"
             f"namespace {namespace} {{\n\n"
             f"// The window's geometry at one display scale, in that scale's pixels.\nstruct Layout {{\n"

@@ -35,7 +35,7 @@ class Skin:
             if self.bitmaps[number][1].tobytes() != image.tobytes():
                 raise ValueError(f"bitmap {number} ({name}) differs between the windows that share it")
             return
-        self.bitmaps[number] = (f"{number}_{name}.bmp", image)
+        self.bitmaps[number] = (f"{number}_{name}.png", image)
 
     def image(self, number: int) -> Image.Image:
         return self.bitmaps[number][1]

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "card/advanced_snapshot.h"
-#include "card/setting_rows.h"
+#include "card/core/setting_rows.h"
+#include "card/tables/advanced_snapshot.h"
 #include "res/resource.h"
 #include "ui/advanced/action_buttons.h"
 #include "ui/advanced/advanced_window_rect.h"

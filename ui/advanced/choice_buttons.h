@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <span>
 
-#include "card/settings_table.h"
+#include "card/core/setting_rows.h"
 #include "ui/skin/choice.h"
 #include "ui/skin/overlay_plan.h"
 #include "ui/skin/skin_scale.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "card/settings_description.h"
-#include "card/settings_table.h"
+#include "card/core/settings_description.h"
+#include "card/tables/settings_table.h"
 
 namespace dialogs {
 namespace {

@@ -1,9 +1,9 @@
 // The main window's way out: Apply (write, check, eject, close, say goodbye) and Reset.
 #include <cstdio>
 
-#include "card/advanced_snapshot.h"
-#include "card/card_paths.h"
-#include "card/settings_file.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/settings_file.h"
 #include "ui/dialogs/exit_message_dlg.h"
 #include "ui/dialogs/no_usb_dlg.h"
 #include "ui/dialogs/program_message_box.h"
@@ -13,7 +13,7 @@
 namespace main_window {
 
 void CConfigureDlg::CopyAdvancedValuesToSettings() {
-  for (int i = 0; i < card::kAdvancedCount; ++i) card::SetSetting(card::kFirstAdvancedRow + i, advancedValues_[i]);
+  for (int i = 0; i < card::kAdvancedCount; ++i) card::SetSetting(card::kAdvancedRows[i], advancedValues_[i]);
 }
 
 void CConfigureDlg::OnOK() {
@@ -50,7 +50,7 @@ void CConfigureDlg::OnVolumeNotOpened(const wchar_t* text) { dialogs::ShowProgra
 
 void CConfigureDlg::OnReset() {
   card::ResetSettingsToDefaults();
-  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::SettingDefault(card::kFirstAdvancedRow + i);
+  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::SettingDefault(card::kAdvancedRows[i]);
   card::StoreAdvancedSnapshot(advancedValues_);
   timeZoneIndex_ = card::SettingDefault(card::kTimeZone);
   overlay_.ScheduleRefresh();

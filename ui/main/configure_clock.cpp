@@ -1,5 +1,5 @@
 // The main window's Clock panel: the date and time line, the system time and world time buttons.
-#include "card/settings_table.h"
+#include "card/tables/settings_table.h"
 #include "ui/dialogs/world_time_dlg.h"
 #include "ui/main/configure_dlg.h"
 #include "ui/main/date_time_settings.h"

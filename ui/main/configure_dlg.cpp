@@ -2,10 +2,10 @@
 
 #include <cwchar>
 
-#include "card/advanced_snapshot.h"
-#include "card/card_paths.h"
-#include "card/settings_file.h"
-#include "card/version_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/version_table.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
 #include "ui/advanced/advance_dlg.h"
@@ -92,7 +92,7 @@ BOOL CConfigureDlg::OnInitDialog() {
 
   overlay_.CreateActionButton(0);  // Cancel
   overlay_.CreateChoiceButtons();
-  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::GetSetting(card::kFirstAdvancedRow + i);
+  for (int i = 0; i < card::kAdvancedCount; ++i) advancedValues_[i] = card::GetSetting(card::kAdvancedRows[i]);
   card::StoreAdvancedSnapshot(advancedValues_);
   for (size_t i = 1; i < kActionCount; ++i) overlay_.CreateActionButton(i);
 

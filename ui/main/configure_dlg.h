@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <span>
 
-#include "card/card_write_failure.h"
-#include "card/real_volume_platform.h"
-#include "card/settings_table.h"
-#include "card/volume_ejector.h"
+#include "card/eject/real_volume_platform.h"
+#include "card/eject/volume_ejector.h"
+#include "card/tables/card_write_failure.h"
+#include "card/tables/settings_table.h"
 #include "framework/message_table.h"
 #include "ui/main/clock_panel.h"
 #include "ui/skin/overlay.h"
@@ -82,8 +82,8 @@ class CConfigureDlg : public fw::WithMessageTable<CConfigureDlg, skin::CSkinnedD
   int32_t advancedValues_[card::kAdvancedCount] = {};
   ClockFields clock_;
   int32_t saveOk_ = 1;
-  card::RealVolumePlatform volumePlatform_{static_cast<card::VolumeOpenErrorSink&>(*this)};
-  card::VolumeEjector ejector_{volumePlatform_};
+  card::RealVolumePlatform volumePlatform_;
+  card::VolumeEjector ejector_{volumePlatform_, static_cast<card::VolumeOpenErrorSink&>(*this)};
   int32_t timeZoneIndex_ = -1;
   wchar_t clockText_[kClockTextCapacity] = {};
   int32_t refreshArmed_ = 1;

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "card/setting_rows.h"
+#include "card/core/setting_rows.h"
 #include "res/resource.h"
 #include "ui/skin/button_layout.h"
 #include "ui/skin/choice.h"

@@ -4,7 +4,7 @@
 
 #include <iterator>
 
-#include "card/version_table.h"
+#include "card/tables/version_table.h"
 
 namespace main_window {
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <span>
 
-#include "card/setting_rows.h"
+#include "card/core/setting_rows.h"
 #include "ui/skin/button_layout.h"
 
 namespace skin {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 #include <functional>
 #include <span>
 #include <vector>
@@ -17,11 +18,18 @@
 
 namespace skin {
 
+// A plan that would not fit: a draw left out would leave a stale image on screen, so the program stops. Not
+// constexpr, so that tables that cannot fit stop the build where they are constants.
+[[noreturn]] inline void OverlayPlanOverflow() { std::abort(); }
+
 class OverlayPlan {
  public:
   static constexpr size_t kCapacity = 40;
 
-  void Add(const OverlayDraw& draw) { draws_[count_++] = draw; }
+  constexpr void Add(const OverlayDraw& draw) {
+    if (count_ == kCapacity) OverlayPlanOverflow();
+    draws_[count_++] = draw;
+  }
   const OverlayDraw* begin() const { return draws_.data(); }
   const OverlayDraw* end() const { return draws_.data() + count_; }
   size_t size() const { return count_; }
@@ -42,8 +50,16 @@ constexpr OverlayDraw HoverDraw(const ButtonLayout& button, const RECT& screenRe
   return {button.normal, button.at.x, button.at.y, button.size.cx, button.size.cy};
 }
 
-// What a window's overlay draws from.
+// What a window's overlay draws from. A plan draws at most once per action and per choice, so tables that fit
+// the plan's capacity are always planned whole; a window's tables are constants, so ones that do not fit stop
+// the build.
 struct OverlayTables {
+  constexpr OverlayTables(std::span<const ButtonLayout> actionButtons, std::span<const Choice> choiceButtons,
+                          UINT markerBitmap, SIZE markerSizeInPixels)
+      : actions(actionButtons), choices(choiceButtons), marker(markerBitmap), markerSize(markerSizeInPixels) {
+    if (actions.size() + choices.size() > OverlayPlan::kCapacity) OverlayPlanOverflow();
+  }
+
   std::span<const ButtonLayout> actions;  // the buttons with hover images, in the order they are drawn
   std::span<const Choice> choices;        // every Choice button, in the order the Marker refresh draws them
   UINT marker;                            // the Selection marker's bitmap

@@ -3,8 +3,9 @@
 
 #include <string>
 
-#include "card/setting_rows.h"
-#include "card/settings_text.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_description.h"
+#include "card/core/settings_text.h"
 
 namespace {
 
@@ -34,6 +35,11 @@ TEST(SettingsBytes, CheckPassesOnlyTheExactBytesOfTheValues) {
   EXPECT_EQ(card::CheckSettingsBytes(bytes + "\r\n", values), card::SettingsCheck::kBad);
   EXPECT_EQ(card::CheckSettingsBytes(bytes.substr(0, bytes.size() - 2), values), card::SettingsCheck::kBad);
   EXPECT_EQ(card::CheckSettingsBytes(bytes, card::kDefaultSettingValues), card::SettingsCheck::kBad);
+}
+
+TEST(SettingsDescription, StopsAtARowThatIsNone) {
+  EXPECT_EQ(card::DescriptionOf(card::kTimeZone).row, card::kTimeZone);
+  EXPECT_DEATH(card::DescriptionOf(static_cast<card::SettingRow>(card::kSettingCount)), "");
 }
 
 // The ten advanced values in the order of the Advanced snapshot: "Memory Partition" is the ninth.

@@ -1,10 +1,10 @@
-#include "card/card_finder.h"
+#include "card/files/card_finder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "card/card_paths.h"
+#include "card/files/card_paths.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "card/card_line.h"
+#include "card/core/card_line.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "card/card_text.h"
-#include "card/unique_file.h"
+#include "card/core/card_text.h"
+#include "card/files/unique_file.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "card/card_paths.h"
+#include "card/files/card_paths.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

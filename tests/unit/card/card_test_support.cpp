@@ -11,9 +11,10 @@
 #include <windows.h>
 #endif
 
-#include "card/card_paths.h"
-#include "card/card_state.h"
-#include "card/settings_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/settings_table.h"
+#include "card/tables/version_table.h"
 
 namespace fs = std::filesystem;
 
@@ -111,8 +112,16 @@ card::CardResult<card::FileWrite> WriteCardClock(const card::LocalTime& now) {
   return card::WriteClockTo(card::TheCardPaths().clockFile, now);
 }
 
+void ClearCardState() {
+  card::SetTableValues({});
+  card::SetVersionTexts({});
+  const int32_t zeros[card::kAdvancedCount] = {};
+  card::StoreAdvancedSnapshot(zeros);
+  card::TheCardPaths() = {};
+}
+
 void ResetCardState(const std::string& folder) {
-  card::ClearCardState();
+  ClearCardState();
   ASSERT_EQ(card::SetCardFolder(folder.c_str()), card::FolderSet::kSet);
 }
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "card/card_files.h"
-#include "card/card_write_failure.h"
+#include "card/files/card_files.h"
+#include "card/tables/card_write_failure.h"
 
 namespace cardtest {
 
@@ -72,6 +72,11 @@ class ScratchFolder {
 card::CardResult<card::FileWrite> ReplaceCardSettings();
 card::CardResult<card::SettingsCheck> CheckCardSettings();
 card::CardResult<card::FileWrite> WriteCardClock(const card::LocalTime& now);
+
+// The process-wide card state as the program loads it, through the tables' own setters: Settings values 0,
+// version values empty, Advanced snapshot zeros, card paths empty, so that nothing of one test's card reaches
+// the next.
+void ClearCardState();
 
 // Fresh state for one test: no settings read yet, no version values, the card folder set to `folder`.
 void ResetCardState(const std::string& folder);

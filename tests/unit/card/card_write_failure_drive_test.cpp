@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "card/card_paths.h"
-#include "card/settings_file.h"
-#include "card/settings_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/settings_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {
@@ -59,9 +59,10 @@ class FullCard : public CardWriteFailure {
   static constexpr char kFiller[] = "W:\\filler.bin";
 
   void SetUp() override {
-    cardtest::WriteBytes(std::string(kFolder) + "\\config.txt", kOldConfig);
+    cardtest::WriteBytes(std::string(kFolder) + "\\config.txt", OldConfig());
     FillCard();
   }
+  virtual std::string OldConfig() const { return kOldConfig; }
   void TearDown() override {
     DeleteFileA(kFiller);
     DeleteFileA((std::string(kFolder) + "\\config.txt").c_str());
@@ -88,6 +89,17 @@ TEST_F(FullCard, SavesTheConfigInPlaceThoughNoClockFileCanBeMade) {
   EXPECT_EQ(sink_.failures, 1);
   EXPECT_EQ(ReadBytes(std::string(kFolder) + "\\config.txt"), card::FormatSettingsBytes(card::TableValues()));
   EXPECT_EQ(EntriesOf(kFolder), Entries{"config.txt"});
+}
+
+// An old file longer than the new one: the rewrite in place is cut at the new length.
+class FullCardWithLongerConfig : public FullCard {
+  std::string OldConfig() const override { return card::FormatSettingsBytes(card::kDefaultSettingValues) + kOldConfig; }
+};
+
+TEST_F(FullCardWithLongerConfig, SavesExactlyTheNewBytes) {
+  UseCard(kFolder);
+  card::WriteSettings(sink_);
+  EXPECT_EQ(ReadBytes(std::string(kFolder) + "\\config.txt"), card::FormatSettingsBytes(card::TableValues()));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "card/real_volume_platform.h"
-#include "card/volume_ejector.h"
+#include "card/eject/real_volume_platform.h"
+#include "card/eject/volume_ejector.h"
 
 namespace {
 
@@ -21,13 +21,13 @@ struct RecordedBox final : card::VolumeOpenErrorSink {
 // The real platform with its box recorded; the answers of the device are recorded too.
 class BoxlessPlatform final : public card::RealVolumePlatform {
  public:
-  BoxlessPlatform() : RealVolumePlatform(recordedBox_) {}
   bool Control(HANDLE volume, DWORD code, const void* input, DWORD inputSize) override {
     const bool done = RealVolumePlatform::Control(volume, code, input, inputSize);
     controls.push_back({code, done});
     return done;
   }
   const std::wstring& box() const { return recordedBox_.text_; }
+  card::VolumeOpenErrorSink& boxSink() { return recordedBox_; }
 
   std::vector<std::pair<DWORD, bool>> controls;
 
@@ -49,7 +49,7 @@ EjectResult EjectWith(card::VolumeEjector& ejector, wchar_t letter) {
 TEST(RealVolumeEjector, RemovableAndOpticalDrivesAreOpenedLockedAndClosed) {
   for (const wchar_t letter : {L'S', L'T'}) {
     BoxlessPlatform platform;
-    card::VolumeEjector ejector(platform);
+    card::VolumeEjector ejector(platform, platform.boxSink());
     const EjectResult ejected = EjectWith(ejector, letter);
     EXPECT_EQ(ejected.result, 1) << static_cast<char>(letter);
     EXPECT_EQ(ejected.printed, "") << "Wine cannot dismount, so the medium is not reported safe to remove";
@@ -61,7 +61,7 @@ TEST(RealVolumeEjector, RemovableAndOpticalDrivesAreOpenedLockedAndClosed) {
 
 TEST(RealVolumeEjector, FixedAndMissingDrivesAreRefused) {
   BoxlessPlatform platform;
-  card::VolumeEjector ejector(platform);
+  card::VolumeEjector ejector(platform, platform.boxSink());
   for (const wchar_t letter : {L'U', L'V'}) {
     const EjectResult refused = EjectWith(ejector, letter);
     EXPECT_EQ(refused.result, 0);

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "card/settings_file.h"
-#include "card/settings_table.h"
-#include "card/version_table.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/settings_table.h"
+#include "card/tables/version_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {
@@ -19,7 +19,7 @@ class SettingsReader : public cardtest::CardFolderTest {
   }
   // Rows other than `except` still hold the 0 they had before reading.
   void ExpectOtherRowsZero(std::initializer_list<int> except) {
-    for (int row = 0; row < card::kSettingCount; ++row) {
+    for (const card::SettingRow row : card::kSettingRows) {
       if (std::find(except.begin(), except.end(), row) != except.end()) continue;
       EXPECT_EQ(card::GetSetting(row), 0) << row;
     }
@@ -31,7 +31,7 @@ TEST_F(SettingsReader, MissingFileGivesTheDefaultsAndStillReadsTheVersionFile) {
   const card::CardFilesRead read = card::ReadSettings();
   EXPECT_EQ(read.settings, card::FileRead::kMissing);
   EXPECT_EQ(read.version, card::FileRead::kRead);
-  for (int row = 0; row < card::kSettingCount; ++row)
+  for (const card::SettingRow row : card::kSettingRows)
     EXPECT_EQ(card::GetSetting(row), card::SettingDefault(row)) << row;
   EXPECT_STREQ(card::ModelText(), "DQ-918LX");
 }

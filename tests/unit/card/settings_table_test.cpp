@@ -1,11 +1,11 @@
-#include "card/settings_table.h"
+#include "card/tables/settings_table.h"
 
 #include <gtest/gtest.h>
 
-#include "card/advanced_snapshot.h"
-#include "card/card_paths.h"
-#include "card/card_state.h"
-#include "card/version_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/advanced_snapshot.h"
+#include "card/tables/version_table.h"
+#include "tests/unit/card/card_test_support.h"
 
 namespace {
 
@@ -16,11 +16,11 @@ TEST(SettingsTable, FindsRowsByTheWholeKeyCaseSensitively) {
   EXPECT_EQ(card::FindSettingRow("MIC Volume"), card::kMicVolume);
   EXPECT_EQ(card::FindSettingRow("Video OUT"), card::kVideoOut);
   EXPECT_EQ(card::FindSettingRow("Video Out Standard"), card::kVideoOutStandard);
-  EXPECT_EQ(card::FindSettingRow("time zone"), -1);
-  EXPECT_EQ(card::FindSettingRow("Time zone "), -1);
-  EXPECT_EQ(card::FindSettingRow("Time z"), -1);
-  EXPECT_EQ(card::FindSettingRow(""), -1);
-  EXPECT_EQ(card::FindSettingRow("Model"), -1);
+  EXPECT_EQ(card::FindSettingRow("time zone"), std::nullopt);
+  EXPECT_EQ(card::FindSettingRow("Time zone "), std::nullopt);
+  EXPECT_EQ(card::FindSettingRow("Time z"), std::nullopt);
+  EXPECT_EQ(card::FindSettingRow(""), std::nullopt);
+  EXPECT_EQ(card::FindSettingRow("Model"), std::nullopt);
 }
 
 TEST(AdvancedSnapshot, StoreAndLoadCopyAllTenValues) {
@@ -39,7 +39,7 @@ TEST(CardState, ClearingLeavesNothingOfTheLastCard) {
   int32_t advanced[10] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
   card::StoreAdvancedSnapshot(advanced);
   card::SetCardFolder("card");
-  card::ClearCardState();
+  cardtest::ClearCardState();
   card::LoadAdvancedSnapshot(advanced);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(advanced[i], 0) << i;
   EXPECT_EQ(card::GetSetting(card::kTimeZone), 0);

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "card/card_paths.h"
-#include "card/settings_file.h"
-#include "card/settings_table.h"
+#include "card/files/card_paths.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/settings_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {
@@ -26,6 +26,13 @@ constexpr char kDefaultFile[] =
 constexpr char kOldFile[] = "Resolution=2\r\nTime zone=3\r\n";
 
 class SettingsWriter : public cardtest::CardFolderTest {};
+
+// A clock that, when the save asks it for the time, changes config.txt behind the save's back.
+std::string g_configToChange;
+card::LocalTime ClockThatChangesConfig() {
+  cardtest::WriteBytes(g_configToChange, kOldFile);
+  return {2024, 3, 5, 14, 7, 9};
+}
 
 TEST_F(SettingsWriter, DefaultsGiveExactly24CrLfLines) {
   card::ResetSettingsToDefaults();
@@ -73,12 +80,20 @@ TEST_F(SettingsWriter, WhatIsWrittenReadsBackToTheSameTable) {
   card::SetSetting(card::kSpeakerVolume, -1);
   card::SetSetting(card::kPartitionTerritory, 8);
   card::WriteSettings(sink_);
-  card::ClearSettings();
+  card::SetTableValues({});
   card::ReadSettings();
   EXPECT_EQ(card::GetSetting(card::kNightBright), 7);
   EXPECT_EQ(card::GetSetting(card::kSpeakerVolume), -1);
   EXPECT_EQ(card::GetSetting(card::kPartitionTerritory), 8);
   EXPECT_EQ(card::GetSetting(card::kTimeZone), 21);
+}
+
+TEST_F(SettingsWriter, ASaveWhoseReadBackDiffersStopsAtTheCheck) {
+  g_configToChange = CardFile("config.txt");
+  const std::string clock = CardFile("RTC_time.ini");
+  const card::SaveReport saved = card::SaveCard({g_configToChange.c_str(), clock.c_str()}, card::kDefaultSettingValues,
+                                                card::SaveOrder::kClockThenCheck, ClockThatChangesConfig);
+  EXPECT_EQ(saved.failed, card::SaveStep::kCheck);
 }
 
 // Read-only is the Windows attribute, or on POSIX a file without write permission (as FAT's attribute shows).

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "card/card_text.h"
-#include "card/settings_file.h"
-#include "card/settings_table.h"
+#include "card/core/card_text.h"
+#include "card/tables/settings_file.h"
+#include "card/tables/settings_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

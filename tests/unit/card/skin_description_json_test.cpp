@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "card/setting_rows.h"
-#include "card/settings_description.h"
+#include "card/core/setting_rows.h"
+#include "card/core/settings_description.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "card/version_file.h"
+#include "card/tables/version_file.h"
 
 #include <gtest/gtest.h>
 
-#include "card/version_table.h"
+#include "card/tables/version_table.h"
 #include "tests/unit/card/card_test_support.h"
 
 namespace {

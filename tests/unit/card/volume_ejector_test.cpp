@@ -1,4 +1,4 @@
-#include "card/volume_ejector.h"
+#include "card/eject/volume_ejector.h"
 
 #include <gtest/gtest.h>
 #include <winioctl.h>
@@ -11,8 +11,8 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// A scripted drive: records every platform call in order and answers as configured.
-class FakeVolumePlatform : public card::VolumePlatform {
+// A scripted drive: records every platform call in order and answers as configured; records the error box too.
+class FakeVolumePlatform : public card::VolumePlatform, public card::VolumeOpenErrorSink {
  public:
   UINT driveType = DRIVE_REMOVABLE;
   bool opens = true;
@@ -67,7 +67,7 @@ class FakeVolumePlatform : public card::VolumePlatform {
   }
   void Sleep(DWORD milliseconds) override { calls.push_back("sleep " + std::to_string(milliseconds)); }
   void Print(const char* text) override { printed += text; }
-  void ShowOpenError(const wchar_t* text) override { box += text; }
+  void OnVolumeNotOpened(const wchar_t* text) override { box += text; }
 
  private:
   static std::string Narrow(const wchar_t* text) { return std::string(text, text + std::wcslen(text)); }
@@ -91,7 +91,7 @@ const Calls kOpenRemovableE = {"type E:\\", "open \\\\.\\E: c0000000"};
 class VolumeEjectorSequence : public testing::Test {
  protected:
   FakeVolumePlatform platform_;
-  card::VolumeEjector ejector_{platform_};
+  card::VolumeEjector ejector_{platform_, platform_};
 };
 
 TEST_F(VolumeEjectorSequence, RemovableDriveIsLockedDismountedAndEjected) {
@@ -113,7 +113,7 @@ TEST_F(VolumeEjectorSequence, OtherDriveTypesAreNotOpened) {
   for (const UINT type : {DRIVE_FIXED, DRIVE_NO_ROOT_DIR, DRIVE_REMOTE, DRIVE_RAMDISK, DRIVE_UNKNOWN}) {
     FakeVolumePlatform platform;
     platform.driveType = type;
-    EXPECT_EQ(card::VolumeEjector(platform).Eject(L'H'), 0) << type;
+    EXPECT_EQ(card::VolumeEjector(platform, platform).Eject(L'H'), 0) << type;
     EXPECT_EQ(platform.calls, Calls{"type H:\\"}) << type;
     EXPECT_EQ(platform.printed, "Cannot eject.  Drive type is incorrect.\n") << type;
   }

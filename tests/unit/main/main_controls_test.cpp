@@ -8,7 +8,7 @@
 #include <set>
 #include <vector>
 
-#include "card/settings_table.h"
+#include "card/tables/settings_table.h"
 #include "ui/main/date_time_settings.h"
 #include "ui/main/window_placement.h"
 #include "ui/skin/overlay_plan.h"

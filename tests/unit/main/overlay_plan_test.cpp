@@ -1,13 +1,14 @@
 // The main window's overlay plans against the positions and images the window must show.
+#include "ui/skin/overlay_plan.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "card/settings_table.h"
+#include "card/tables/settings_table.h"
 #include "ui/main/main_controls.h"
-#include "ui/skin/overlay_plan.h"
 
 namespace main_window {
 namespace {
@@ -211,6 +212,12 @@ TEST(HoverPlan, DrawsTheActionButtonsInTheirFixedOrder) {
   std::vector<UINT> bitmaps;
   for (const OverlayDraw& draw : plan) bitmaps.push_back(draw.bitmap);
   EXPECT_EQ(bitmaps, (std::vector<UINT>{134, 143, 146, 137, 293, 141, 169, 173}));
+}
+
+TEST(OverlayPlan, StopsRatherThanDrawPastItsCapacity) {
+  OverlayPlan plan;
+  for (size_t i = 0; i < OverlayPlan::kCapacity; ++i) plan.Add(Marker(0, 0));
+  EXPECT_DEATH(plan.Add(Marker(0, 0)), "");
 }
 
 }  // namespace

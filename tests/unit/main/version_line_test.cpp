@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "card/version_table.h"
+#include "card/tables/version_table.h"
 
 TEST(VersionLine, TheLongestValueKeptConvertsWhole) {
   const std::string longest(card::kVersionValueMax, 'F');
