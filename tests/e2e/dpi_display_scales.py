@@ -11,6 +11,7 @@ from harness.waiting import wait_until
 TEXT_SLOTS = [Box(34, 67, 173, 12), Box(275, 67, 173, 12), Box(260, 686, 168, 12)]   # model, firmware, clock
 START = dict(card_module.DEFAULTS, **{"Speaker Volume": 4, "Memory Partition": 1, "Partition Territory": 2})
 WINDOW, BOX, CANCEL, OK = Box(0, 0, 482, 783), Box(0, 0, 440, 222), Box(433, 11, 37, 37), Box(310, 723, 164, 60)
+LIST = Box(11, 101, 413, 21)   # the picker's closed list at 100 %: (7, 62) and 275 dialog units at 6 x 13
 
 
 def shows(window, background, images, blank, p, name):
@@ -41,6 +42,7 @@ class DisplayScaleTests(case.ToolTestCase):
                 with self.subTest(dpi=dpi):
                     display.set_dpi(dpi)
                     self.run_at(percent)
+                self.doCleanups()   # this DPI's tool and card, whatever the outcome
 
     def run_at(self, p):
         card = self.make_card(settings=START)
@@ -57,8 +59,16 @@ class DisplayScaleTests(case.ToolTestCase):
             self.assertTrue(shows(main, layout.BACKGROUND, looks, TEXT_SLOTS, p, "main_window"), values)
             self.click(main, layout.choice("Speaker Volume", 1).box, p)
 
-        self.click(main, layout.ACTIONS["advanced"].box, p)
         others = lambda w: w.pid == main.pid and w.title != layout.TITLE  # noqa: E731
+        self.click(main, layout.ACTIONS["world_time"].box, p)   # from 125 % the program places the picker's list
+        picker = self.wait_window(others, BOX, p)
+        at = [(c.left - picker.left, c.top - picker.top, c.right - c.left) for c in wine.children(picker.hwnd)
+              if c.class_name.lower() == "combobox" and p > 100]
+        self.assertEqual(at, [(scaled(LIST, p).x, scaled(LIST, p).y, scaled(LIST, p).w)] if p > 100 else [])
+        self.click(picker, Box(302, 177, 129, 44), p)
+        self.assertTrue(wait_until(lambda: all(w.hwnd != picker.hwnd for w in wine.windows() if w.visible), 5))
+
+        self.click(main, layout.ACTIONS["advanced"].box, p)
         window = self.wait_window(others, WINDOW, p)
         self.assertEqual((window.left, window.top), (main.right, main.top))
         buttons = [adv.button_box(key, v) for key, group in adv.GROUPS.items() for v in range(len(group[0]))]
