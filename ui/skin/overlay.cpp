@@ -53,7 +53,7 @@ void Overlay::RefreshAfterChoice() {
   window_.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window_.m_hWnd), TRUE);
 }
 
-void Overlay::LoadBitmaps() { bitmaps_.Load(OverlayBitmapIds(tables_)); }
+void Overlay::LoadBitmaps() { bitmaps_.Load(ButtonBitmapIds(tables_)); }
 
 void Overlay::Filter(const MSG& msg) {
   switch (msg.message) {
@@ -72,6 +72,10 @@ void Overlay::Refresh() {
   window_.KillTimer(kOverlayRefreshTimer);
   refreshPending_ = false;
   if (IsButtonHeldDown(window_.m_hWnd)) return;
+  if (!overlayBitmapsLoaded_) {
+    bitmaps_.Load(OverlayBitmapIds(tables_));
+    overlayBitmapsLoaded_ = true;
+  }
   Paint(MarkerPlan(tables_, stored_));
   // The hover images too: a button that redrew itself under a resting pointer took its hover image away.
   POINT cursor;

@@ -41,7 +41,8 @@ class Overlay {
   void RefreshAfterChoice();
 
   // Called by the skinned frame.
-  // Loads what the overlay copies; before the window is first shaped, and again at no cost.
+  // Loads the images the buttons are created with, before the window is first shaped; what only the overlay
+  // copies (hover and selected images, the marker) follows at the first refresh, after the first paint.
   void LoadBitmaps();
   // Every message of the window or its buttons before dispatch: a mouse move redraws the hover images, a
   // left-button release (a button's own drawing on release covers the overlay, even when the release lands
@@ -65,6 +66,7 @@ class Overlay {
   StoredValue stored_;
   bool refreshPending_ = false;  // the refresh timer runs: further button draws need no refresh of their own
   SkinBitmapSet bitmaps_;        // before the buttons, which draw from it until their end
+  bool overlayBitmapsLoaded_ = false;
   std::unique_ptr<fw::CBitmapButton[]> actionButtons_;  // by position in the tables
   std::unique_ptr<fw::CBitmapButton[]> choiceButtons_;
 };

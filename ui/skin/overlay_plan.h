@@ -101,6 +101,19 @@ inline OverlayPlan HoverPlan(const OverlayTables& tables, const StoredValue& sto
 
 // Every bitmap the plans draw, each once, in ascending order: the actions' normal and hover images, the shown
 // choices' faces, hover and selected images, and the marker.
+// The images the window's buttons are created with: what its first paint shows.
+inline std::vector<UINT> ButtonBitmapIds(const OverlayTables& tables) {
+  std::vector<UINT> ids;
+  for (const ButtonLayout& action : tables.actions)
+    ids.insert(ids.end(), {action.normal, action.pressed, action.focused});
+  for (const Choice& choice : tables.choices)
+    if (choice.selection != Selection::kHidden) ids.insert(ids.end(), {choice.normal, choice.pressed});
+  std::erase(ids, 0u);
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  return ids;
+}
+
 inline std::vector<UINT> OverlayBitmapIds(const OverlayTables& tables) {
   std::vector<UINT> ids{tables.marker};
   for (const ButtonLayout& action : tables.actions) ids.insert(ids.end(), {action.normal, action.hover});
