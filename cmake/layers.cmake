@@ -8,6 +8,18 @@
 # PRIVATE: only the target itself sees the folder (a test program's own helpers).
 function(dq_publish_headers target folder)
   set(root ${CMAKE_BINARY_DIR}/layers/${target})
+  # A build folder made before a layer moved down a level may hold a link where a folder must now be
+  # (layers/T/card -> card/ before card/core existed): remove such a link itself, so that nothing below is
+  # ever written or removed through it into the sources.
+  string(REPLACE "/" ";" parts ${folder})
+  list(POP_BACK parts)
+  set(path ${root})
+  foreach(part IN LISTS parts)
+    set(path ${path}/${part})
+    if(IS_SYMLINK ${path})
+      file(REMOVE ${path})
+    endif()
+  endforeach()
   get_filename_component(parent ${root}/${folder} DIRECTORY)
   file(MAKE_DIRECTORY ${parent})
   file(REMOVE ${root}/${folder})
