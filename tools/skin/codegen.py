@@ -131,7 +131,7 @@ def _ids_array(name: str, ids) -> str:
 
 def _window_header(namespace: str, window, extra_fields: list[str], extra_values) -> str:
     choices = window.choices
-    fields = [f"SIZE window;",
+    fields = ["SIZE window;",
               f"std::array<skin::ButtonLayout, {len(window.actions)}> actions;  // in the hover overlay's order",
               f"std::array<skin::Choice, {len(choices)}> choices;  // in creation order",
               "SIZE marker;  // the Selection marker's size"] + extra_fields
