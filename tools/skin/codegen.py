@@ -37,7 +37,8 @@ def _settings_window_ids(window) -> tuple[list, list]:
 
 
 def _unique(ids) -> list:
-    """Each identifier once; one name for two numbers, or two names for one number, is a fault of the layout."""
+    """Each identifier once; a name given two numbers is a fault of the layout (two controls or bitmaps of one
+    window sharing a number are caught by the resource test of the identifiers)."""
     seen: dict[str, int] = {}
     for i in ids:
         if i.name in identifiers.PLATFORM_NAMES:
