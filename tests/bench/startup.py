@@ -153,7 +153,7 @@ def main():
     rest = config.parse(sys.argv[1:])
     args = parser.parse_args(rest)
     if args.dpi != 96:
-        with display.large_display() as (width, height):
+        with display.own_display() as (width, height):
             display.set_dpi(args.dpi)
             PERCENT = args.dpi * 100 // 96
             size = layout.scaled(layout.Box(0, 0, *layout.SIZE), PERCENT)

@@ -37,21 +37,38 @@ def shows(window, background, images, blank, p, name):
 
 class DisplayScaleTests(case.ToolTestCase):
     def test_windows_controls_pixels_and_clicks_follow_the_scale(self):
-        with display.large_display():
+        with display.own_display():
             for dpi, percent in {96: 100, 120: 125, 144: 150, 168: 175, 192: 200}.items():
                 with self.subTest(dpi=dpi):
                     display.set_dpi(dpi)
                     self.run_at(percent)
                 self.doCleanups()   # this DPI's tool and card, whatever the outcome
 
-    def run_at(self, p):
-        card = self.make_card(settings=START)
+    def test_a_dense_screen_too_small_for_the_larger_sets_shows_the_100_percent_picker_list_in_its_place(self):
+        # At 120 DPI the dialog manager would put the list where the 125 % background leaves room for it.
+        with display.own_display("1366x768"):
+            display.set_dpi(120)
+            _, _, main = self.launch(START, 100, "dpi_120_small_screen")   # partly off the screen: never grabbed
+            self.click(main, layout.ACTIONS["world_time"].box, 100)
+            picker = self.wait_window(lambda w: w.pid == main.pid and w.title != layout.TITLE, BOX, 100)
+            at = [(c.left - picker.left, c.top - picker.top, c.right - c.left) for c in wine.children(picker.hwnd)
+                  if c.class_name.lower() == "combobox"]
+            self.assertEqual(at, [(LIST.x, LIST.y, LIST.w)])
+            self.click(picker, Box(302, 177, 129, 44), 100)
+            self.doCleanups()
+
+    def launch(self, settings, p, name):
+        """The card with `settings`, the tool started from it and its main window, once it has the set's size."""
+        card = self.make_card(settings=settings)
         wine.link_drive(case.REMOVABLE, card.root)
         self.addCleanup(wine.link_drive, case.REMOVABLE, None)
         mouse.move(*case.OUTSIDE_POINT)
-        tool = Tool(f"{case.REMOVABLE}:\\{card_module.PARAMETER_FOLDER}\\{card_module.EXE_NAME}", f"dpi_{p}")
+        tool = Tool(f"{case.REMOVABLE}:\\{card_module.PARAMETER_FOLDER}\\{card_module.EXE_NAME}", name)
         self.addCleanup(tool.stop)
-        main = self.wait_window(lambda w: w.title == layout.TITLE, WINDOW, p, 30)
+        return card, tool, self.wait_window(lambda w: w.title == layout.TITLE, WINDOW, p, 30)
+
+    def run_at(self, p):
+        card, tool, main = self.launch(START, p, f"dpi_{p}")
         self.assertRects(main, [a.box for a in layout.ACTIONS.values()] + [c.box for c in layout.CHOICES], p)
         faces = [(a.normal, a.box) for a in layout.ACTIONS.values()] + [(c.face, c.box) for c in layout.CHOICES]
         for values in (START, dict(START, **{"Speaker Volume": 1})):   # before and after a click at a scaled place

@@ -8,7 +8,7 @@ from . import wine
 
 
 @contextlib.contextmanager
-def large_display(size="2900x1700"):   # room for both 200 % windows side by side
+def own_display(size="2900x1700"):   # by default room for both 200 % windows side by side
     shared, (read, write) = os.environ["DISPLAY"], os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", size + "x24", "-nolisten", "tcp"],
                             pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
