@@ -13,7 +13,7 @@
 #include "card/core/clock_line.h"
 #include "card/core/profile_text.h"
 #include "card/core/setting_rows.h"
-#include "card/core/settings_description.h"
+#include "card/core/settings_description_json.h"
 #include "card/core/settings_text.h"
 #include "card/core/version_text.h"
 
@@ -26,59 +26,15 @@ card::SettingValues values;
 uint8_t named[card::kSettingCount];
 std::string result;
 
-void AppendJsonString(std::string& json, std::string_view text) {
-  json += '"';
-  for (const char c : text) {
-    if (c == '"' || c == '\\') json += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) continue;  // none in the descriptions; reasons show them escaped
-    json += c;
-  }
-  json += '"';
-}
-
 void AppendField(std::string& json, std::string_view name, std::string_view text) {
-  AppendJsonString(json, name);
+  card::AppendJsonString(json, name);
   json += ':';
-  AppendJsonString(json, text);
-}
-
-const char* PlaceName(card::SettingPlace place) {
-  switch (place) {
-    case card::SettingPlace::kMainWindow: return "main";
-    case card::SettingPlace::kAdvancedWindow: return "advanced";
-    case card::SettingPlace::kPartitionSlider: return "slider";
-    case card::SettingPlace::kTimeZonePicker: return "picker";
-    case card::SettingPlace::kNowhere: break;
-  }
-  return "nowhere";
+  card::AppendJsonString(json, text);
 }
 
 std::string DescriptionJson() {
-  std::string json = "{\"rows\":[";
-  for (const card::SettingDescription& row : card::SettingDescriptions()) {
-    if (json.back() != '[') json += ',';
-    json += "{\"row\":" + std::to_string(row.row) + ',';
-    AppendField(json, "key", card::kSettingKeys[row.row]);
-    json += ',';
-    AppendField(json, "place", PlaceName(row.place));
-    json += ',';
-    AppendField(json, "title", row.title);
-    json += ',';
-    AppendField(json, "subtitle", row.subtitle);
-    json += ",\"values\":[";
-    for (const card::OfferedValue& offered : row.values) {
-      if (json.back() != '[') json += ',';
-      json += "{\"value\":" + std::to_string(offered.value) + ',';
-      AppendField(json, "name", offered.name);
-      json += ',';
-      AppendField(json, "caption", offered.caption);
-      json += ',';
-      AppendField(json, "detail", offered.detail);
-      json += '}';
-    }
-    json += "]}";
-  }
-  json += "],\"defaults\":[";
+  std::string json = "{\"rows\":" + card::SettingsDescriptionJson();
+  json += ",\"defaults\":[";
   for (const int32_t value : card::kDefaultSettingValues) {
     if (json.back() != '[') json += ',';
     json += std::to_string(value);

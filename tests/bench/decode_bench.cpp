@@ -4,12 +4,12 @@
 // the program holds it. Figures only; it fails only when an image does not decode.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "framework/com.h"
 #include "framework/png_bitmap.h"
+#include "timed_runs.h"
 
 namespace {
 
@@ -18,28 +18,6 @@ constexpr int kRuns = 21;
 BOOL CALLBACK CollectId(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
   if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<UINT>*>(ids)->push_back(LOWORD(name));
   return TRUE;
-}
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  ::QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Times of each run, the first (cold) run first, the rest sorted; empty when a run fails.
-template <class Run>
-std::vector<double> Time(Run run) {
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
-    const bool ok = run();
-    ::QueryPerformanceCounter(&end);
-    if (!ok) return {};
-    times.push_back(Milliseconds(start, end));
-  }
-  std::sort(times.begin() + 1, times.end());
-  return times;
 }
 
 void Print(const char* label, const std::vector<double>& times) {
@@ -58,13 +36,13 @@ int wmain() {
       if (!load(id)) return false;
     return true;
   };
-  const std::vector<double> oneFactory = Time([&] {
+  const std::vector<double> oneFactory = bench::TimedRuns(kRuns, [&] {
     const fw::PngDecoder decoder;
     return decodeSet([&](UINT id) { return static_cast<bool>(decoder.Section(id)); });
   });
-  const std::vector<double> factoryEach =
-      Time([&] { return decodeSet([](UINT id) { return static_cast<bool>(fw::LoadSectionBitmap(id)); }); });
-  const std::vector<double> factoryAlone = Time([] { return !fw::PngDecoder().Section(0); });
+  const std::vector<double> factoryEach = bench::TimedRuns(
+      kRuns, [&] { return decodeSet([](UINT id) { return static_cast<bool>(fw::LoadSectionBitmap(id)); }); });
+  const std::vector<double> factoryAlone = bench::TimedRuns(kRuns, [] { return !fw::PngDecoder().Section(0); });
   if (ids.empty() || oneFactory.empty() || factoryEach.empty()) {
     std::printf("decode benchmark: %zu images, not all of them decode\n", ids.size());
     return 1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/gdi.h"
+#include "timed_runs.h"
 #include "ui/skin/window_region.h"
 
 namespace {
@@ -45,28 +46,6 @@ fw::UniqueBitmap MakeBackground() {
   return bitmap;
 }
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  ::QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Times of each run, the first (cold) run first, the rest sorted.
-template <class Build>
-std::vector<double> Time(HBITMAP bitmap, int runs, Build build) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
-    fw::UniqueRegion region = build(bitmap);
-    ::QueryPerformanceCounter(&end);
-    if (!region) return {};
-    times.push_back(Milliseconds(start, end));
-  }
-  std::sort(times.begin() + 1, times.end());
-  return times;
-}
-
 }  // namespace
 
 int wmain() {
@@ -79,8 +58,9 @@ int wmain() {
     return 1;
   }
   const std::vector<double> fast =
-      Time(background.get(), kFastRuns, [](HBITMAP bitmap) { return skin::RegionFromBitmap(bitmap); });
-  const std::vector<double> reference = Time(background.get(), kReferenceRuns, skin::RegionByPixelQuery);
+      bench::TimedRuns(kFastRuns, [&] { return static_cast<bool>(skin::RegionFromBitmap(background.get())); });
+  const std::vector<double> reference =
+      bench::TimedRuns(kReferenceRuns, [&] { return static_cast<bool>(skin::RegionByPixelQuery(background.get())); });
   if (fast.empty() || reference.empty()) {
     std::printf("region benchmark: a region could not be built\n");
     return 1;

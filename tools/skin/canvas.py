@@ -18,7 +18,7 @@ SCALE = 4  # supersampling of shapes
 
 def _stroke(width: float, scale: Fraction) -> float:
     """A stroke's width in pixels: at other scales than 100 % a whole number of pixels, so lines stay crisp."""
-    return width if scale == 1 else max(1, edge(width, scale) if width >= 1 else 1)
+    return width if scale == 1 else max(1, edge(width, scale))
 
 
 @lru_cache(maxsize=None)

@@ -11,10 +11,8 @@
 
 namespace advanced {
 
-static_assert(std::size(layout::kLayouts) == skin::kSkinScaleCount, "a layout for every set of the skin");
-
 // The window's geometry in the pixels of the set at `scale`.
-constexpr const layout::Layout& LayoutAt(skin::SkinScale scale) { return layout::kLayouts[scale.index]; }
+constexpr const layout::Layout& LayoutAt(skin::SkinScale scale) { return skin::AtScale(layout::kLayouts, scale); }
 
 using ActionButton = skin::ButtonLayout;
 

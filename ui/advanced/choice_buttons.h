@@ -39,7 +39,5 @@ std::span<const skin::Choice> ChoiceButtons(skin::SkinScale scale = {});
 // What the advanced window's overlay draws from: Cancel and OK, the Choice buttons and its Selection marker.
 const skin::OverlayTables& OverlayTables(skin::SkinScale scale = {});
 
-// The Choice buttons' control identifiers, the hidden ones included: the commands the window handles as a choice.
-std::span<const UINT> ChoiceIds();
 
 }  // namespace advanced

@@ -17,8 +17,8 @@ void CNoticeMessageDlg::DoDataExchange() {
 BOOL CNoticeMessageDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   const skin::TemplateButton buttons[] = {
-      {&applyButton_, IDOK, layout::kLayouts[Scale().index].apply, IDB_APPLY_STRIP},
-      {&cancelButton_, IDCANCEL, layout::kLayouts[Scale().index].cancel, IDB_CANCEL_STRIP},
+      {&applyButton_, IDOK, skin::AtScale(layout::kLayouts, Scale()).apply, IDB_APPLY_STRIP},
+      {&cancelButton_, IDCANCEL, skin::AtScale(layout::kLayouts, Scale()).cancel, IDB_CANCEL_STRIP},
   };
   skin::ReplaceTemplateButtons(m_hWnd, buttons, Scale());
   GiveOverlapToRightButton(applyButton_, cancelButton_);

@@ -9,7 +9,7 @@ void COkMessageBox::DoDataExchange() { okButton_.SubclassDlgItem(IDOK, m_hWnd); 
 BOOL COkMessageBox::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   const skin::TemplateButton buttons[] = {
-      {&okButton_, IDOK, layout::kLayouts[Scale().index].ok, okStripId_},
+      {&okButton_, IDOK, skin::AtScale(layout::kLayouts, Scale()).ok, okStripId_},
   };
   skin::ReplaceTemplateButtons(m_hWnd, buttons, Scale());
   return TRUE;

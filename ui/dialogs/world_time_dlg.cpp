@@ -36,8 +36,8 @@ BOOL CWorldTimeDlg::OnInitDialog() {
   for (int i = 0; i < kTimeZoneCount; ++i) list_.AddString(TimeZoneText(i));
   list_.SetCurSel(chosenIndex_);
   const skin::TemplateButton buttons[] = {
-      {&applyButton_, IDOK, layout::kLayouts[Scale().index].apply, IDB_APPLY_STRIP},
-      {&cancelButton_, IDCANCEL, layout::kLayouts[Scale().index].cancel, IDB_CANCEL_STRIP},
+      {&applyButton_, IDOK, skin::AtScale(layout::kLayouts, Scale()).apply, IDB_APPLY_STRIP},
+      {&cancelButton_, IDCANCEL, skin::AtScale(layout::kLayouts, Scale()).cancel, IDB_CANCEL_STRIP},
   };
   skin::ReplaceTemplateButtons(m_hWnd, buttons, Scale());
   GiveOverlapToRightButton(applyButton_, cancelButton_);
@@ -51,7 +51,7 @@ void CWorldTimeDlg::FitListToSkin() {
   // 100 % set on a denser screen, gets the list at the skin's own rectangle in a font of the skin's size.
   constexpr int kLayoutDpi = 96;
   if (Scale().index == 0 && fw::ScreenDpi() == kLayoutDpi) return;
-  const layout::Layout& place = layout::kLayouts[Scale().index];
+  const layout::Layout& place = skin::AtScale(layout::kLayouts, Scale());
   LOGFONTW font{};
   const auto current = reinterpret_cast<HFONT>(list_.SendMessage(WM_GETFONT));
   if (!current || !::GetObjectW(current, sizeof font, &font))

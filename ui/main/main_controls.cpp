@@ -1,19 +1,8 @@
 #include "ui/main/main_controls.h"
 
-#include <utility>
-
 #include "ui/skin/disjoint_ids.h"
 
 namespace main_window {
-namespace {
-
-template <size_t... Scale>
-constexpr auto MakeOverlayTables(std::index_sequence<Scale...>) {
-  return std::array{skin::OverlayTables{layout::kLayouts[Scale].actions, layout::kLayouts[Scale].choices,
-                                        IDB_MAIN_MARKER, layout::kLayouts[Scale].marker}...};
-}
-
-}  // namespace
 
 static_assert(skin::AreDisjoint(layout::kLayouts[0].actions, layout::kChoiceIds),
               "a control in two of the window's tables");
@@ -23,11 +12,9 @@ const std::array<ActionButton, kActionCount>& ActionButtons(skin::SkinScale scal
 std::span<const skin::Choice> ChoiceButtons(skin::SkinScale scale) { return LayoutAt(scale).choices; }
 
 const skin::OverlayTables& OverlayTables(skin::SkinScale scale) {
-  static constexpr auto kTables = MakeOverlayTables(std::make_index_sequence<skin::kSkinScaleCount>());
+  static constexpr auto kTables = skin::OverlayTablesAtEveryScale(layout::kLayouts, IDB_MAIN_MARKER);
   return kTables[scale.index];
 }
-
-std::span<const UINT> ChoiceIds() { return layout::kChoiceIds; }
 
 std::array<int, skin::kSkinScaleCount> MainWindowHeights() {
   std::array<int, skin::kSkinScaleCount> heights{};

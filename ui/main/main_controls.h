@@ -17,10 +17,8 @@
 
 namespace main_window {
 
-static_assert(std::size(layout::kLayouts) == skin::kSkinScaleCount, "a layout for every set of the skin");
-
 // The window's geometry in the pixels of the set at `scale`.
-constexpr const layout::Layout& LayoutAt(skin::SkinScale scale) { return layout::kLayouts[scale.index]; }
+constexpr const layout::Layout& LayoutAt(skin::SkinScale scale) { return skin::AtScale(layout::kLayouts, scale); }
 
 // OK, Cancel, reset, advanced, system time and world time.
 using ActionButton = skin::ButtonLayout;
@@ -36,9 +34,6 @@ std::span<const skin::Choice> ChoiceButtons(skin::SkinScale scale = {});
 
 // What the main window's overlay draws from: the two tables and its Selection marker.
 const skin::OverlayTables& OverlayTables(skin::SkinScale scale = {});
-
-// The Choice buttons' control identifiers: the commands the window handles as a choice.
-std::span<const UINT> ChoiceIds();
 
 // The main window's height in each set, for the choice of a set that fits the screen.
 std::array<int, skin::kSkinScaleCount> MainWindowHeights();

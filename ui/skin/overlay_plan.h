@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "ui/skin/button_layout.h"
@@ -65,6 +66,16 @@ struct OverlayTables {
   UINT marker;                            // the Selection marker's bitmap
   SIZE markerSize;
 };
+
+// A window's overlay tables at every scale, from its generated layouts (each with its actions, choices and
+// marker size) and its marker's bitmap, which every set carries under the same number.
+template <class Layout, size_t N>
+constexpr std::array<OverlayTables, N> OverlayTablesAtEveryScale(const Layout (&layouts)[N], UINT marker) {
+  return [&]<size_t... Scale>(std::index_sequence<Scale...>) {
+    return std::array{OverlayTables{layouts[Scale].actions, layouts[Scale].choices, marker, layouts[Scale].marker}...};
+  }
+  (std::make_index_sequence<N>());
+}
 
 // The current screen rectangle of a button, by control ID.
 using ScreenRectOf = std::function<RECT(UINT id)>;

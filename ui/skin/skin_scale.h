@@ -25,6 +25,13 @@ struct SkinScale {
   int Scaled(int pixels) const { return ::MulDiv(pixels, Percent(), 100); }
 };
 
+// The entry of `scale` in a generated table with one entry per set; a table of another length does not build.
+template <class Layout, size_t N>
+constexpr const Layout& AtScale(const Layout (&layouts)[N], SkinScale scale) {
+  static_assert(N == kSkinScaleCount, "a layout for every set of the skin");
+  return layouts[scale.index];
+}
+
 // The set for a screen of `dpi` dots per inch whose work area is `workAreaHeight` pixels high: the largest set
 // drawn for at most that DPI (96 at 100 %) whose main window, `mainWindowHeights[i]` high, fits the work area;
 // the 100 % set when none fits.

@@ -24,7 +24,8 @@ TEST(ChoiceButtons, AnswersExactlyTheTwentyFiveChoiceCommands) {
   EXPECT_EQ(ids, (std::set<UINT>{1064, 1065, 1066, 1067, 1068, 1069, 1073, 1074, 1080, 1081, 1082, 1083, 1084,
                                  1085, 1087, 1088, 1089, 1090, 1092, 1093, 1094, 1095, 1097, 1098, 1099}));
   for (UINT id : ids) EXPECT_EQ(FindChoice(id)->id, id);
-  EXPECT_EQ(std::set<UINT>(ChoiceIds().begin(), ChoiceIds().end()), ids) << "the window routes these as choices";
+  EXPECT_EQ(std::set<UINT>(layout::kChoiceIds.begin(), layout::kChoiceIds.end()), ids)
+      << "the window routes these as choices";
   for (const UINT other : std::initializer_list<UINT>{IDOK, IDCANCEL, IDC_ADV_PARTITION_SLIDER, 1091, 1096, 0})
     EXPECT_EQ(FindChoice(other), nullptr) << other;
 }
